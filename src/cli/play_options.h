@@ -1,0 +1,27 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+namespace krivol {
+
+struct PlayOptions {
+    QString level;
+    std::uint32_t seed = 0;
+    QString keysFile;
+    std::optional<long long> ticks;  // stop after this tick
+    int rounds = 1;
+    QString traceFile;  // "-" is standard output; empty: no trace
+    QString framePng;
+};
+
+// The options of `play`, or the exit code to leave with (after --help or a
+// reported usage error).
+struct ParsedPlay {
+    PlayOptions options;
+    std::optional<int> exitNow;
+};
+ParsedPlay parsePlayOptions(const QStringList& args);
+
+}  // namespace krivol
