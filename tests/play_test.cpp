@@ -97,7 +97,9 @@ TEST_F(Play, RoundsFollowEachOtherAndTheDefeatSoundOpensTheNextSetup) {
     int ends = 0, lastTick = 0;
     for (size_t i = 0; i < lines.size(); ++i) {
         if (!lines[i].contains("end")) {
-            if (!lines[i].contains("setup")) EXPECT_EQ(lines[i]["t"].toInt(), ++lastTick);
+            if (!lines[i].contains("setup")) {
+                EXPECT_EQ(lines[i]["t"].toInt(), ++lastTick);
+            }
             continue;
         }
         ++ends;
