@@ -1,0 +1,36 @@
+#include "shell/sound_player.h"
+
+#include <QFileInfo>
+#include <QMediaDevices>
+
+#include "shell/sink_voice.h"
+#include "shell/wav_clip.h"
+
+namespace krivol {
+
+namespace {
+
+std::unique_ptr<Voice> makeSinkVoice(const QString& path) {
+    const auto clip = loadWav(path);
+    if (!clip) return nullptr;
+    return std::make_unique<SinkVoice>(*clip);
+}
+
+}  // namespace
+
+SoundPlayer::SoundPlayer(const QString& folder) : SoundPlayer(folder, makeSinkVoice) {
+    // Connects to the sound server now rather than inside the first request's tick.
+    QMediaDevices::defaultAudioOutput();
+}
+
+SoundPlayer::SoundPlayer(const QString& folder, const VoiceMaker& make) {
+    const QString names[] = {"b.WAV", "g.WAV", "die.wav", QStringLiteral(u"взрыв.wav")};
+    for (const QString& name : names) {
+        const QString path = folder + "/" + name;
+        if (QFileInfo(path).isFile()) switch_.add(name, make(path));
+    }
+}
+
+void SoundPlayer::WAV(const QString& name) { switch_.request(name); }
+
+}  // namespace krivol

@@ -1,0 +1,21 @@
+#pragma once
+#include <QAudioFormat>
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace krivol {
+
+// A wave file's samples, decoded once and ready to hand to an audio sink.
+struct WavClip {
+    QAudioFormat format;
+    QByteArray pcm;
+};
+
+// Integer PCM (8, 16, 32 bit) and 32-bit float, plain or extensible headers.
+// A data chunk cut short by a dying writer is kept up to its last whole frame.
+std::optional<WavClip> parseWav(const QByteArray& bytes);
+std::optional<WavClip> loadWav(const QString& path);
+
+}  // namespace krivol
