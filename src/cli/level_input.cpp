@@ -1,0 +1,60 @@
+#include "cli/level_input.h"
+
+#include <QCommandLineParser>
+
+#include "cli/cli_io.h"
+#include "render/surface_ops.h"
+#include "state/level.h"
+
+namespace krivol {
+
+namespace {
+
+constexpr int kPreviewSize = 52;
+
+QString usageText(const LevelCommandHelp& help) {
+    return QStringLiteral("Usage: krivol-cli %1\n").arg(help.synopsis) + help.description;
+}
+
+}  // namespace
+
+LevelArgument parseLevelArgument(const QStringList& args, const LevelCommandHelp& help) {
+    QCommandLineParser parser;
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Show this help."));
+    parser.addOption(helpOption);
+    if (!parser.parse(args)) {
+        printErr(QStringLiteral("krivol-cli %1: %2\n").arg(args.value(0), parser.errorText()) +
+                 usageText(help));
+        return {{}, kExitUsage};
+    }
+    if (parser.isSet(helpOption)) {
+        printOut(usageText(help));
+        return {{}, kExitOk};
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1) {
+        printErr(QStringLiteral("krivol-cli %1: expected exactly one LEVEL file, got %2\n")
+                     .arg(args.value(0))
+                     .arg(positional.size()) +
+                 usageText(help));
+        return {{}, kExitUsage};
+    }
+    return {positional.first(), std::nullopt};
+}
+
+LoadedLevel loadLevelGrid(const QString& path) {
+    LoadedLevel level;
+    const LevelPicture picture = loadLevelPicture(path);
+    if (!picture.ok()) {
+        level.error = picture.error;
+        return level;
+    }
+    QImage PicLOAD = makeSurface(kPreviewSize, kPreviewSize, 0xFF000000u);
+    putInPicLOAD(PicLOAD, picture.image);
+    Long COL = 0;
+    readLevel(level.FLD, COL, PicLOAD);
+    return level;
+}
+
+}  // namespace krivol

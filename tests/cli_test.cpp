@@ -1,0 +1,174 @@
+// krivol-cli as a user runs it: output format, messages and exit codes.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include "level_fixtures.h"
+
+namespace krivol {
+namespace {
+
+using fixtures::kBlack;
+using fixtures::kWhite;
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+CliRun cli(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(KRIVOL_BIN_DIR "/krivol-cli"), args);
+    CliRun run;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) return run;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// A closed 50 x 50 maze with walls inside, open at the start cell.
+QImage playableLevel() {
+    QImage image = fixtures::mazePicture();
+    image.setPixel(23, 26, kWhite);
+    return image;
+}
+
+class KrivolCli : public ::testing::Test {
+protected:
+    QString save(const QString& name, const QImage& image) const {
+        const QString path = dir_.filePath(name);
+        EXPECT_TRUE(image.save(path)) << path.toStdString();
+        return path;
+    }
+    QString write(const QString& name, const QByteArray& bytes) const {
+        const QString path = dir_.filePath(name);
+        EXPECT_TRUE(fixtures::writeFile(path, bytes));
+        return path;
+    }
+    QTemporaryDir dir_;
+};
+
+// ---- grid ----
+
+TEST_F(KrivolCli, GridPrintsFiftyRowsOfFiftyCodes) {
+    QImage level = playableLevel();
+    level.setPixel(10, 20, qRgb(128, 128, 128));  // floor: cell (11, 21)
+    const CliRun run = cli({"grid", save("level.bmp", level)});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty());
+    ASSERT_TRUE(run.out.endsWith(QLatin1Char('\n')));
+    const QStringList lines = run.out.chopped(1).split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 50);
+    for (int y = 1; y <= 50; ++y) {
+        const QStringList codes = lines[y - 1].split(QLatin1Char(' '));
+        ASSERT_EQ(codes.size(), 50) << "line " << y;
+        for (int x = 1; x <= 50; ++x) {
+            const char* expected = (x == 11 && y == 21)               ? "0"
+                                   : (x == 24 && y == 27)             ? "1"
+                                   : fixtures::mazeWall(x - 1, y - 1) ? "100"
+                                                                      : "1";
+            ASSERT_EQ(codes[x - 1], QLatin1String(expected)) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(KrivolCli, GridOfAnUnreadableFileIsOneErrorLineAndExit1) {
+    for (const QString& path :
+         {dir_.filePath("KRIVOL77.BMP"), write("text.bmp", "hello"),
+          write("empty.bmp", QByteArray()),
+          write("cut.bmp", fixtures::bmpBytes(playableLevel(), {}).left(3000))}) {
+        const CliRun run = cli({"grid", path});
+        EXPECT_EQ(run.exitCode, 1) << path.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(path)) << run.err.toStdString();
+    }
+}
+
+TEST_F(KrivolCli, UsageErrorsExit2WithUsageOnStderr) {
+    const QString level = save("level.bmp", playableLevel());
+    for (const QStringList& args : {QStringList{}, QStringList{"grid"}, QStringList{"check"},
+                                    QStringList{"grid", level, level}, QStringList{"draw", level},
+                                    QStringList{"grid", "--frob", level}, QStringList{"--frob"}}) {
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(QLatin1String("Usage"))) << run.err.toStdString();
+    }
+}
+
+TEST_F(KrivolCli, HelpListsTheCommands) {
+    const CliRun run = cli({"--help"});
+    EXPECT_EQ(run.exitCode, 0);
+    for (const char* word : {"grid", "check", "play"})
+        EXPECT_TRUE(run.out.contains(QLatin1String(word))) << run.out.toStdString();
+    const CliRun gridHelp = cli({"grid", "--help"});
+    EXPECT_EQ(gridHelp.exitCode, 0);
+    EXPECT_TRUE(gridHelp.out.contains(QLatin1String("grid LEVEL"))) << gridHelp.out.toStdString();
+}
+
+// ---- check ----
+
+TEST_F(KrivolCli, CheckPassesAClosedLevelWithEnoughDots) {
+    const CliRun run = cli({"check", save("level.png", playableLevel())});
+    EXPECT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QLatin1String("playable"))) << run.out.toStdString();
+    EXPECT_FALSE(run.out.contains(QLatin1String("not playable")));
+    EXPECT_TRUE(run.out.contains(QLatin1String("start cell (24, 27): open")))
+        << run.out.toStdString();
+}
+
+TEST_F(KrivolCli, CheckListsOpeningsAndFails) {
+    QImage level = playableLevel();
+    level.setPixel(0, 6, kWhite);                // cell (1, 7)
+    level.setPixel(49, 2, qRgb(200, 200, 200));  // cell (50, 3): floor is walkable too
+    const CliRun run = cli({"check", save("open.bmp", level)});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.contains(QLatin1String("(1,7)"))) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(QLatin1String("(50,3)"))) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(QLatin1String("not playable"))) << run.out.toStdString();
+}
+
+TEST_F(KrivolCli, CheckFailsWith21DotsAndPassesWith22) {
+    for (int dots : {21, 22}) {
+        QImage level(50, 50, QImage::Format_RGB32);
+        level.fill(kBlack);
+        for (int i = 0; i < dots; ++i) level.setPixel(1 + i, 1 + i % 2, kWhite);
+        const CliRun run = cli({"check", save(QStringLiteral("dots%1.bmp").arg(dots), level)});
+        EXPECT_EQ(run.exitCode, dots == 22 ? 0 : 1) << run.out.toStdString();
+        EXPECT_TRUE(run.out.contains(QStringLiteral(": %1 ").arg(dots))) << run.out.toStdString();
+    }
+}
+
+TEST_F(KrivolCli, CheckReportsAWalledInStartWithoutFailing) {
+    QImage level = playableLevel();
+    level.setPixel(23, 26, kBlack);
+    const CliRun run = cli({"check", save("start.bmp", level)});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.contains(QLatin1String("start cell (24, 27): wall")))
+        << run.out.toStdString();
+}
+
+TEST_F(KrivolCli, CheckOfAnUnreadableFileExits2) {
+    const QString missing = dir_.filePath("KRIVOL05.BMP");
+    const CliRun run = cli({"check", missing});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.contains(missing)) << run.err.toStdString();
+}
+
+TEST_F(KrivolCli, ShippedLevelsPassTheCheck) {
+    for (const char* name : {"KRIVOL01.BMP", "KRIVOL02.BMP", "KRIVOL03.BMP"}) {
+        const CliRun run = cli({"check", QStringLiteral(KRIVOL_BIN_DIR "/") + QLatin1String(name)});
+        EXPECT_EQ(run.exitCode, 0)
+            << name << ": " << run.out.toStdString() << run.err.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace krivol
