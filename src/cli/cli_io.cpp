@@ -1,5 +1,8 @@
 #include "cli/cli_io.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 
 namespace krivol {
@@ -16,5 +19,21 @@ void write(std::FILE* stream, const QString& text) {
 
 void printOut(const QString& text) { write(stdout, text); }
 void printErr(const QString& text) { write(stderr, text); }
+
+QuietStderr::QuietStderr() {
+    std::fflush(stderr);
+    const int null = ::open("/dev/null", O_WRONLY);
+    if (null < 0) return;
+    saved_ = ::dup(STDERR_FILENO);
+    if (saved_ >= 0) ::dup2(null, STDERR_FILENO);
+    ::close(null);
+}
+
+QuietStderr::~QuietStderr() {
+    if (saved_ < 0) return;
+    std::fflush(stderr);
+    ::dup2(saved_, STDERR_FILENO);
+    ::close(saved_);
+}
 
 }  // namespace krivol

@@ -11,4 +11,18 @@ constexpr int kExitUsage = 2;
 void printOut(const QString& text);
 void printErr(const QString& text);
 
+// While alive, whatever libraries write to stderr goes nowhere: image
+// decoders print their own complaints (libpng's "Read Error"), and the
+// commands report every failure themselves, in one line.
+class QuietStderr {
+public:
+    QuietStderr();
+    ~QuietStderr();
+    QuietStderr(const QuietStderr&) = delete;
+    QuietStderr& operator=(const QuietStderr&) = delete;
+
+private:
+    int saved_ = -1;
+};
+
 }  // namespace krivol

@@ -40,7 +40,10 @@ public:
 
     int run() {
         for (int r = 1; r <= o_.rounds && !outOfTicks(); ++r) {
-            const StartResult started = session_.round.start();
+            const StartResult started = [this] {
+                QuietStderr quiet;
+                return session_.round.start();
+            }();
             if (!started.started) {
                 printErr(QStringLiteral("cannot play %1\n").arg(started.error));
                 return kExitFailed;

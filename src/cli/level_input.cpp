@@ -45,7 +45,10 @@ LevelArgument parseLevelArgument(const QStringList& args, const LevelCommandHelp
 
 LoadedLevel loadLevelGrid(const QString& path) {
     LoadedLevel level;
-    const LevelPicture picture = loadLevelPicture(path);
+    const LevelPicture picture = [&path] {
+        QuietStderr quiet;
+        return loadLevelPicture(path);
+    }();
     if (!picture.ok()) {
         level.error = picture.error;
         return level;
