@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# How the window does on a real X server (Xvfb): start-up time to a mapped
+# window, resident memory, and CPU while a round plays.
+#   bench/window_perf.sh BINARY_DIR [SECONDS]
+# Public tools only: Xvfb, xdotool, /proc. Exit 77 when they are missing.
+set -u
+
+bin_dir=${1:?usage: window_perf.sh BINARY_DIR [SECONDS]}
+seconds=${2:-10}
+for tool in Xvfb xdotool python3; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool not found"; exit 77; }
+done
+[ -x "$bin_dir/krivol" ] || { echo "no krivol in $bin_dir"; exit 1; }
+
+work=$(mktemp -d)
+xvfb_pid= game_pid=
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Level: one corridor along row 27 through solid wall. The ghosts start shut in
+# the wall, so a round outlasts the measurement while the arrow is held.
+cp "$bin_dir/krivol" "$work/"
+python3 - "$work/KRIVOL01.BMP" <<'PY'
+import struct, sys
+w = h = 50
+stride = (w * 3 + 3) & ~3
+pixels = bytearray()
+for y in range(h - 1, -1, -1):
+    line = b''.join(b'\xff\xff\xff' if y == 26 and 1 <= x <= 48 else b'\x00\x00\x00' for x in range(w))
+    pixels += line + b'\x00' * (stride - len(line))
+header = b'BM' + struct.pack('<IHHI', 54 + len(pixels), 0, 0, 54)
+info = struct.pack('<IiiHHIIiiII', 40, w, h, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+open(sys.argv[1], 'wb').write(header + info + pixels)
+PY
+# The sounds, when built, so that start-up includes loading them.
+cp "$bin_dir"/*.wav "$bin_dir"/*.WAV "$work/" 2>/dev/null
+
+display=
+for n in $(seq 121 150); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || { echo "SKIP: no free X display number"; exit 77; }
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool getmouselocation >/dev/null 2>&1 || { echo "SKIP: Xvfb did not come up"; exit 77; }
+
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+window() { xdotool search --onlyvisible --name '^Krivol v2\.32$' 2>/dev/null | head -1; }
+ticks_of() { awk '{print $14 + $15}' "/proc/$1/stat"; }   # utime + stime, in clock ticks
+rss_kb() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
+
+# Start-up: from exec to the window being mapped, five runs (the first is colder).
+startups=()
+for run in 1 2 3 4 5; do
+    start=$(now_ms)
+    "$work/krivol" --seed 1 >"$work/krivol.log" 2>&1 &
+    game_pid=$!
+    until [ -n "$(window)" ]; do
+        kill -0 "$game_pid" 2>/dev/null || { echo "krivol exited during start-up:"; cat "$work/krivol.log"; exit 1; }
+        [ $(( $(now_ms) - start )) -gt 10000 ] && { echo "no window after 10 s"; exit 1; }
+    done
+    startups+=($(( $(now_ms) - start )))
+    if [ "$run" -lt 5 ]; then kill "$game_pid"; wait "$game_pid" 2>/dev/null; game_pid=; fi
+done
+echo "start-up to mapped window (ms, 5 runs): ${startups[*]}"
+
+win=$(window)
+sleep 1
+hz=$(getconf CLK_TCK)
+t0=$(ticks_of "$game_pid"); sleep 3; t1=$(ticks_of "$game_pid")
+echo "idle, no round: CPU $(python3 -c "print(f'{100 * ($t1 - $t0) / $hz / 3:.2f}')") % of one core"
+echo "resident memory idle: $(rss_kb "$game_pid") kB"
+
+xdotool mousemove --window "$win" 79 210 click 1   # "Старт"
+sleep 0.5
+xdotool windowfocus "$win" 2>/dev/null
+xdotool keydown Left
+t0=$(ticks_of "$game_pid"); w0=$(now_ms)
+sleep "$seconds"
+t1=$(ticks_of "$game_pid"); w1=$(now_ms)
+xdotool keyup Left
+ended=$(xdotool search --onlyvisible --name '^krivol$' 2>/dev/null | head -1)
+echo "playing, left arrow held for $(( (w1 - w0) / 1000 )) s: CPU $(python3 -c "print(f'{100 * ($t1 - $t0) / $hz / (($w1 - $w0) / 1000):.2f}')") % of one core"
+echo "resident memory playing: $(rss_kb "$game_pid") kB (peak $(awk '/^VmHWM/ {print $2}' "/proc/$game_pid/status") kB)"
+[ -n "$ended" ] && echo "note: the round ended during the measurement (an end box is open)"
+exit 0

@@ -1,0 +1,119 @@
+#include "shell/form1.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+#include "round/startup.h"
+#include "shell/form_look.h"
+#include "shell/picture_box.h"
+#include "shell/sound_player.h"
+
+namespace krivol {
+
+namespace {
+
+std::unique_ptr<SoundPort> orWaveFiles(std::unique_ptr<SoundPort> sound, const QString& folder) {
+    if (sound) return sound;
+    return std::make_unique<SoundPlayer>(folder);
+}
+
+void centreOnScreen(QWidget& w) {
+    if (const QScreen* screen = w.screen()) w.move(screen->availableGeometry().center() - w.rect().center());
+}
+
+}  // namespace
+
+Form1::Form1(const QString& folder, std::uint32_t seed, std::unique_ptr<SoundPort> sound)
+    : folder_(folder),
+      rnd_(seed),
+      pics_(makeSurfaces()),
+      sound_(orWaveFiles(std::move(sound), folder)),
+      c_(buildControls(*this, pics_)),
+      labels_(*c_.Label1, *c_.Lab_P),
+      screen_(*c_.Pic1, *c_.PicLOAD),
+      dialogs_(*this),
+      game_{s_, pics_, rnd_, Ports{*sound_, labels_, screen_}},
+      round_(game_, folder_),
+      driver_(round_, s_, dialogs_),
+      keys_(s_, round_) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Krivol v2.32"));
+    setFont(captionFont());
+    QPalette face = palette();  // button face, as the legend pictures' background
+    face.setColor(QPalette::Window, QColor::fromRgb(kButtonFace));
+    face.setColor(QPalette::Button, QColor::fromRgb(kButtonFace));
+    setPalette(face);
+    setFixedSize(753, 622);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    centreOnScreen(*this);
+
+    QObject::connect(c_.OptKriGroup, &QButtonGroup::idClicked, this, [this](int id) { OptKri_Click(id); });
+    QObject::connect(c_.Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    Form_Load();
+    c_.Command1->setFocus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load() {
+    // The seed was taken by rnd_; nothing here draws from the sequence, so a
+    // seed replays exactly as the headless tool plays it.
+    const QString error = startUp(game_, folder_);
+    c_.PicS->move(-50, c_.PicS->y());
+    c_.PicS->hide();
+    c_.Pic_inf->refreshAll();
+    showPreviewError(error);
+}
+
+void Form1::OptKri_Click(int index) {
+    showPreviewError(chooseLevel(game_, folder_, static_cast<Integer>(index)));
+}
+
+void Form1::Command1_Click() {
+    if (round_.running()) return;  // no round inside a round
+    const StartResult result = driver_.start();
+    if (result.started) {
+        showPreviewError({});
+        return;
+    }
+    if (result.error.isEmpty()) return;
+    showPreviewError(result.error);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("krivol"),
+                    QStringLiteral("Уровень не загружен.\n\n%1").arg(result.error), QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("levelErrorBox"));
+    box.exec();
+}
+
+void Form1::showPreviewError(const QString& error) {
+    QLabel& status = *c_.previewStatus;
+    c_.PicLOAD->setToolTip(error);
+    status.setToolTip(error);
+    if (error.isEmpty()) {
+        status.clear();
+        return;
+    }
+    const QFileInfo file(s_.nam_kri);
+    const QString line = (file.exists() ? QStringLiteral("ошибка: ") : QStringLiteral("нет: ")) + file.fileName();
+    status.setText(status.fontMetrics().elidedText(line, Qt::ElideMiddle, status.width()));
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void Form1::Form_Unload() {
+    s_.g_over = 1;
+    sound_->WAV(QString());
+    driver_.stop();
+    QCoreApplication::quit();
+}
+
+}  // namespace krivol

@@ -1,0 +1,63 @@
+#pragma once
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+
+#include "render/surfaces.h"
+#include "round/game.h"
+#include "round/round.h"
+#include "shell/form_controls.h"
+#include "shell/key_filter.h"
+#include "shell/round_driver.h"
+#include "shell/window_ports.h"
+#include "state/game_state.h"
+#include "state/rnd.h"
+
+namespace krivol {
+
+// The game's one window. It owns the whole game: state, pictures, the random
+// sequence and the round; its handlers carry the designer's names.
+class Form1 : public QWidget {
+public:
+    // `folder` holds the levels and sounds; `seed` starts the random
+    // sequence. Without a sound port the wave files of `folder` are played.
+    Form1(const QString& folder, std::uint32_t seed, std::unique_ptr<SoundPort> sound = nullptr);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+    ~Form1() override;
+
+    // For tests and tools looking in.
+    GameState& state() { return s_; }
+    const Surfaces& pictures() const { return pics_; }
+    const Rnd& random() const { return rnd_; }
+    const Round& round() const { return round_; }
+    bool ticking() const { return driver_.ticking(); }
+    void setTickObserver(std::function<void(long long)> observer) { driver_.setTickObserver(std::move(observer)); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void OptKri_Click(int index);
+    void Command1_Click();
+    void Form_Unload();
+    void showPreviewError(const QString& error);
+
+    QString folder_;
+    GameState s_;
+    Rnd rnd_;
+    Surfaces pics_;
+    std::unique_ptr<SoundPort> sound_;
+    FormControls c_;
+    LabelWidgets labels_;
+    ScreenWidgets screen_;
+    EndMessageBoxes dialogs_;
+    Game game_;
+    Round round_;
+    RoundDriver driver_;
+    KeyFilter keys_;
+};
+
+}  // namespace krivol

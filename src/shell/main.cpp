@@ -1,0 +1,51 @@
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTime>
+#include <cstdio>
+#include <optional>
+
+#include "shell/form1.h"
+
+namespace {
+
+// Whole seconds since local midnight: every start plays differently.
+std::uint32_t timeOfDaySeed() { return static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000); }
+
+std::optional<std::uint32_t> parseSeed(const QString& text) {
+    bool ok = false;
+    const qulonglong value = text.toULongLong(&ok);
+    if (!ok || value > 0xFFFFFFFFull) return std::nullopt;
+    return static_cast<std::uint32_t>(value);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("krivol"));
+    QApplication::setApplicationVersion(QStringLiteral("2.32"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Krivol, a maze arcade game."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption seedOption(QStringLiteral("seed"),
+                                        QStringLiteral("Start the random sequence with N instead of the time of day."),
+                                        QStringLiteral("N"));
+    parser.addOption(seedOption);
+    parser.process(app);
+
+    std::uint32_t seed = timeOfDaySeed();
+    if (parser.isSet(seedOption)) {
+        const auto parsed = parseSeed(parser.value(seedOption));
+        if (!parsed) {
+            std::fprintf(stderr, "krivol: --seed takes a number from 0 to 4294967295\n");
+            return 2;
+        }
+        seed = *parsed;
+    }
+
+    krivol::Form1 window(QCoreApplication::applicationDirPath(), seed);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,38 @@
+#pragma once
+#include <QTimer>
+#include <functional>
+
+#include "round/round.h"
+
+namespace krivol {
+
+// Runs a round from the event loop instead of a blocking loop: each tick is
+// one single-shot timer of UGAME ms, armed after the previous tick's work, so
+// the window handles its pending events (keys, clicks, closing) during the
+// wait. At the end the timer is idle before any end box opens.
+class RoundDriver {
+public:
+    RoundDriver(Round& round, const GameState& s, EndDialogPort& dialogs);
+
+    // The start button: refused (nothing happens) while a round runs or
+    // after stop(); otherwise what Round::start() says.
+    StartResult start();
+    // The window is closing: no further tick.
+    void stop();
+    bool ticking() const { return timer_.isActive(); }
+    // Called after each tick with the ticks played since the round began.
+    void setTickObserver(std::function<void(long long)> observer) { observer_ = std::move(observer); }
+
+private:
+    void tick();
+
+    Round& round_;
+    const GameState& s_;
+    EndDialogPort& dialogs_;
+    QTimer timer_;
+    std::function<void(long long)> observer_;
+    long long ticks_ = 0;
+    bool stopped_ = false;
+};
+
+}  // namespace krivol
