@@ -27,18 +27,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 # ours. One corridor along row 27 through solid wall, so the ghosts, which start
 # inside the wall, stay shut in, and the hero can walk left from (24, 27).
 cp "$bin_dir/krivol" "$work/"
-python3 - "$work/KRIVOL01.BMP" <<'PY'
-import struct, sys
-w = h = 50
-stride = (w * 3 + 3) & ~3
-pixels = bytearray()
-for y in range(h - 1, -1, -1):
-    line = b''.join(b'\xff\xff\xff' if y == 26 and 1 <= x <= 48 else b'\x00\x00\x00' for x in range(w))
-    pixels += line + b'\x00' * (stride - len(line))
-header = b'BM' + struct.pack('<IHHI', 54 + len(pixels), 0, 0, 54)
-info = struct.pack('<IiiHHIIiiII', 40, w, h, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-open(sys.argv[1], 'wb').write(header + info + pixels)
-PY
+python3 "$(dirname "$0")/corridor_level.py" "$work/KRIVOL01.BMP"
 
 display=
 for n in $(seq 91 120); do
