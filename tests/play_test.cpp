@@ -133,6 +133,16 @@ TEST_F(Play, ARoundEndingOnTheLastTickStillGetsItsEndLine) {
     EXPECT_EQ(lines.back()["t"].toInt(), endTick);
 }
 
+TEST_F(Play, TicksZeroStopsRightAfterTheFirstSetup) {
+    const QString png = dir.filePath("setup.png");
+    const CliRun run = play({level, "--seed", "5", "--ticks", "0", "--trace", "-", "--frame", png});
+    ASSERT_EQ(run.exitCode, 0);
+    const auto lines = run.lines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(lines[0]["setup"].toBool());
+    EXPECT_EQ(QImage(png).pixelColor(0, 0), QColor(0, 0, 0));  // the maze is drawn
+}
+
 TEST_F(Play, FrameIsTheFieldOfTheLastLine) {
     const QString png = dir.filePath("frame.png");
     ASSERT_EQ(play({level, "--seed", "5", "--ticks", "30", "--frame", png}).exitCode, 0);

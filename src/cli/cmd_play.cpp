@@ -39,7 +39,9 @@ public:
     }
 
     int run() {
-        for (int r = 1; r <= o_.rounds && !outOfTicks(); ++r) {
+        // The first round is always set up (--ticks 0 shows just its setup);
+        // a later one only while ticks remain.
+        for (int r = 1; r <= o_.rounds && (r == 1 || !outOfTicks()); ++r) {
             const StartResult started = [this] {
                 QuietStderr quiet;
                 return session_.round.start();
