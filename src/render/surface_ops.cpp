@@ -27,9 +27,13 @@ QRect BitBlt(QImage& dst, int x, int y, int w, int h, const QImage& src, int sx,
     sy += area.y() - y;
     x = area.x();
     y = area.y();
+    // Row addresses from one bits() call: scanLine() checks for sharing on every row.
+    uchar* const outBits = dst.bits();
+    const uchar* const inBits = src.constBits();
+    const auto outStride = dst.bytesPerLine(), inStride = src.bytesPerLine();
     for (int row = 0; row < area.height(); ++row) {
-        auto* out = reinterpret_cast<QRgb*>(dst.scanLine(y + row)) + x;
-        const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(sy + row)) + sx;
+        auto* out = reinterpret_cast<QRgb*>(outBits + (y + row) * outStride) + x;
+        const auto* in = reinterpret_cast<const QRgb*>(inBits + (sy + row) * inStride) + sx;
         switch (rop) {
         case Rop::SRCCOPY:
             std::memcpy(out, in, sizeof(QRgb) * static_cast<size_t>(area.width()));
