@@ -146,6 +146,9 @@ TEST_F(KrivolCli, CheckFailsWith21DotsAndPassesWith22) {
         QImage level(50, 50, QImage::Format_RGB32);
         level.fill(kBlack);
         for (int i = 0; i < dots; ++i) level.setPixel(1 + i, 1 + i % 2, kWhite);
+        // A grey floor path from the start cell (24, 27) to the dots.
+        for (int y = 3; y <= 26; ++y) level.setPixel(23, y, qRgb(128, 128, 128));
+        for (int x = 1; x <= 23; ++x) level.setPixel(x, 3, qRgb(128, 128, 128));
         const CliRun run = cli({"check", save(QStringLiteral("dots%1.bmp").arg(dots), level)});
         EXPECT_EQ(run.exitCode, dots == 22 ? 0 : 1) << run.out.toStdString();
         EXPECT_TRUE(run.out.contains(QStringLiteral(": %1 ").arg(dots))) << run.out.toStdString();

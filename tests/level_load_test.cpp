@@ -9,7 +9,7 @@
 
 #include "level_fixtures.h"
 #include "render/surface_ops.h"
-#include "state/level.h"
+#include "render/level_preview.h"
 
 namespace krivol {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "level_fixtures.h"
 #include "render/surface_ops.h"
-#include "state/level.h"
+#include "render/level_preview.h"
 
 namespace krivol {
 namespace {
@@ -128,10 +128,14 @@ TEST(LevelPreview, NonRgb32PictureIsCopiedWithExactColours) {
 
 // ---- playability ----
 
+// Walls but for a floor path from beside the hero's start (24, 27) up column
+// 24 and along row 3, so that the dot cells addDots puts in row 2 can be reached.
 Field allWalls() {
     Field FLD;
     for (int x = 0; x <= 50; ++x)
         for (int y = 0; y <= 50; ++y) FLD.set(x, y, 100);
+    for (int y = 3; y <= 26; ++y) FLD.set(24, y, 0);
+    for (int x = 2; x <= 24; ++x) FLD.set(x, 3, 0);
     return FLD;
 }
 
@@ -213,7 +217,8 @@ TEST(LevelPlayability, StartCellIsColumn24Row27) {
     EXPECT_TRUE(checkLevel(FLD).startIsWall);
     FLD.set(24, 27, 0);
     EXPECT_FALSE(checkLevel(FLD).startIsWall);
-    // A walled-in start is worth knowing but leaves the level playable.
+    // A wall on the start cell is worth knowing but leaves the level playable:
+    // the hero walks out of it.
     FLD.set(24, 27, 100);
     EXPECT_TRUE(checkLevel(FLD).playable());
 }

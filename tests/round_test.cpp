@@ -18,7 +18,8 @@ private:
 };
 
 TEST(RoundSetup, ItemsLieOnDistinctDotCellsInsideTheRing) {
-    Scenario game(LevelGrid::openRoom().walls(10, 10, 40, 40), 1234);
+    // A block round the hero with one corridor out of it.
+    Scenario game(LevelGrid::openRoom().walls(10, 10, 40, 40).dots(24, 27, 24, 41), 1234);
     game.start();
     std::set<std::pair<int, int>> ghostCells;
     for (int n = 1; n <= 5; ++n) {
@@ -186,8 +187,8 @@ TEST(FieldPicture, ChangedAreaRestoreEqualsAFullCopy) {
 TEST(StartUp, PreviewsLevelOneAndDrawsTheLegend) {
     Scenario game(LevelGrid::openRoom(), 2);
     Game& g = game.session().game;
-    const QString error = startUp(g, QFileInfo(game.round().levelFile()).absolutePath());
-    EXPECT_TRUE(error.isEmpty());
+    const LevelReading level = startUp(g, QFileInfo(game.round().levelFile()).absolutePath());
+    EXPECT_TRUE(level.playable()) << level.error().toStdString();
     EXPECT_EQ(game.s().SP, 12);
     EXPECT_EQ(game.s().UGAME, 10);
     EXPECT_EQ(game.s().N_KRI, 1);
@@ -200,7 +201,7 @@ TEST(StartUp, PreviewsLevelOneAndDrawsTheLegend) {
         for (int d = 0; d < 12; ++d)
             EXPECT_EQ(pics.Pic_inf.pixel(d, destinations[i] + d), pics.PicS.pixel(d, tiles[i] + d));
     EXPECT_EQ(game.session().rnd.draws(), 0u);
-    EXPECT_FALSE(chooseLevel(g, QStringLiteral("/nonexistent"), 2).isEmpty());
+    EXPECT_FALSE(chooseLevel(g, QStringLiteral("/nonexistent"), 2).picture.ok());
     EXPECT_EQ(game.s().N_KRI, 2);
     EXPECT_EQ(pics.PicLOAD.pixel(1, 1), 0xFF000000u);  // black when the file is missing
 }

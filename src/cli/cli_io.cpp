@@ -3,14 +3,19 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+#include "files/local_path.h"
 
 namespace krivol {
 
 namespace {
 
 void write(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
+    // File names go out as the very bytes they came in as.
+    const QByteArray bytes = pathToLocal(text);
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
     std::fflush(stream);
 }
@@ -19,6 +24,17 @@ void write(std::FILE* stream, const QString& text) {
 
 void printOut(const QString& text) { write(stdout, text); }
 void printErr(const QString& text) { write(stderr, text); }
+
+int checkedExit(int code) {
+    errno = 0;
+    const bool lost = std::fflush(stdout) != 0 || std::ferror(stdout);
+    if (!lost) return code;
+    const int error = errno;
+    QString text = QStringLiteral("krivol-cli: cannot write to standard output");
+    if (error != 0) text += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(error)));
+    printErr(text + QLatin1Char('\n'));
+    return kExitFailed;
+}
 
 QuietStderr::QuietStderr() {
     std::fflush(stderr);

@@ -3,7 +3,6 @@
 #include "cli/cli_io.h"
 #include "cli/commands.h"
 #include "cli/level_input.h"
-#include "state/level.h"
 
 namespace krivol {
 
@@ -28,6 +27,12 @@ QString report(const QString& path, const LevelCheck& check) {
     text += check.startIsWall
                 ? QStringLiteral("start cell (24, 27): wall - the hero starts inside a wall\n")
                 : QStringLiteral("start cell (24, 27): open\n");
+    text += QStringLiteral("dot cells the hero can reach from the start cell: %1\n").arg(check.reachableDots);
+    if (check.unreachableDots > 0) {
+        text += QStringLiteral("warning: %1 dot cells cannot be reached from the start cell "
+                               "(items placed there cannot be collected)\n")
+                    .arg(check.unreachableDots);
+    }
     return text;
 }
 
@@ -37,19 +42,20 @@ int runCheck(const QStringList& args) {
     const LevelCommandHelp help{
         QStringLiteral("check LEVEL"),
         QStringLiteral("Says whether the level picture LEVEL is playable: it needs at least\n"
-                       "22 dot cells in columns and rows 2..49 and a wall all round its\n"
-                       "border ring. Also tells whether the hero's start cell (24, 27) is a wall.\n"
+                       "22 dot cells in columns and rows 2..49, a wall all round its border\n"
+                       "ring, and at least one dot cell the hero can walk to from its start\n"
+                       "cell (24, 27). Also tells whether that cell is a wall and warns of dot\n"
+                       "cells that cannot be reached.\n"
                        "Exit status: 0 playable, 1 not playable, 2 usage or read error.\n")};
     const LevelArgument level = parseLevelArgument(args, help);
     if (level.exitNow) return *level.exitNow;
-    const LoadedLevel loaded = loadLevelGrid(level.path);
-    if (!loaded.error.isEmpty()) {
-        printErr(loaded.error + QLatin1Char('\n'));
+    const LevelReading loaded = loadLevelGrid(level.path);
+    if (!loaded.picture.ok()) {
+        printErr(loaded.picture.error + QLatin1Char('\n'));
         return kExitUsage;
     }
-    const LevelCheck check = checkLevel(loaded.FLD);
-    printOut(report(level.path, check));
-    return check.playable() ? kExitOk : kExitFailed;
+    printOut(report(level.path, loaded.check));
+    return loaded.check.playable() ? kExitOk : kExitFailed;
 }
 
 }  // namespace krivol

@@ -28,9 +28,9 @@ int runGrid(const QStringList& args) {
                        "(100 wall, 1 dot, 0 empty floor).\n")};
     const LevelArgument level = parseLevelArgument(args, help);
     if (level.exitNow) return *level.exitNow;
-    const LoadedLevel loaded = loadLevelGrid(level.path);
-    if (!loaded.error.isEmpty()) {
-        printErr(loaded.error + QLatin1Char('\n'));
+    const LevelReading loaded = loadLevelGrid(level.path);
+    if (!loaded.picture.ok()) {
+        printErr(loaded.picture.error + QLatin1Char('\n'));
         return kExitFailed;
     }
     printOut(gridText(loaded.FLD));

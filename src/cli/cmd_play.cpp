@@ -1,6 +1,8 @@
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "cli/cli_io.h"
@@ -8,6 +10,8 @@
 #include "cli/key_script.h"
 #include "cli/play_options.h"
 #include "cli/trace.h"
+#include "files/local_path.h"
+#include "files/regular_file.h"
 #include "round/keys.h"
 #include "round/session.h"
 #include "round/startup.h"
@@ -96,8 +100,11 @@ private:
     int saveFrame() {
         if (o_.framePng.isEmpty()) return kExitOk;
         const QImage& frame = lastFrame_.isNull() ? session_.pics.Pic1 : lastFrame_;
-        if (frame.save(o_.framePng, "PNG")) return kExitOk;
-        printErr(QStringLiteral("cannot write the frame to %1\n").arg(o_.framePng));
+        QFile file;
+        const FileProblem problem = openForWriting(o_.framePng, file);
+        if (!problem && frame.save(&file, "PNG") && file.flush()) return kExitOk;
+        const QString why = problem ? describe(problem) : file.errorString();
+        printErr(QStringLiteral("cannot write the frame to %1 (%2)\n").arg(o_.framePng, why));
         return kExitFailed;
     }
 
@@ -109,6 +116,14 @@ private:
     long long tick_ = 0;
     QImage lastFrame_;
 };
+
+int traceLost(const QString& path) {
+    const int error = errno;
+    const QString where = path == QLatin1String("-") ? QStringLiteral("standard output") : path;
+    printErr(QStringLiteral("cannot write the trace to %1 (%2)\n")
+                 .arg(where, QString::fromLocal8Bit(std::strerror(error ? error : EIO))));
+    return kExitFailed;
+}
 
 struct FileCloser {
     void operator()(FILE* f) const {
@@ -132,14 +147,11 @@ int runPlay(const QStringList& args) {
     }
     std::unique_ptr<FILE, FileCloser> trace;
     if (o.traceFile == QLatin1String("-")) trace.reset(stdout);
-    else if (!o.traceFile.isEmpty()) trace.reset(std::fopen(QFile::encodeName(o.traceFile).constData(), "wb"));
-    if (!o.traceFile.isEmpty() && !trace) {
-        printErr(QStringLiteral("cannot write the trace to %1\n").arg(o.traceFile));
-        return kExitFailed;
-    }
+    else if (!o.traceFile.isEmpty()) trace.reset(std::fopen(pathToLocal(o.traceFile).constData(), "wb"));
+    if (!o.traceFile.isEmpty() && !trace) return traceLost(o.traceFile);
     PlayRun run(o, std::move(keys.events), trace.get());
     const int code = run.run();
-    if (trace && std::fflush(trace.get()) != 0) return kExitFailed;
+    if (trace && (std::fflush(trace.get()) != 0 || std::ferror(trace.get()))) return traceLost(o.traceFile);
     return code;
 }
 

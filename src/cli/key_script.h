@@ -1,4 +1,5 @@
 #pragma once
+#include <QIODevice>
 #include <QString>
 #include <vector>
 
@@ -19,6 +20,9 @@ struct KeyScript {
     std::vector<KeyEvent> events;
     QString error;  // names the malformed line
 };
+// Read line by line: a line over 4 KiB or more than four million events is
+// refused, and a bad line is quoted only in part.
+KeyScript readKeyScript(QIODevice& device);
 KeyScript parseKeyScript(const QString& text);
 KeyScript readKeyScript(const QString& path);
 

@@ -4,7 +4,6 @@
 
 #include "cli/cli_io.h"
 #include "render/surface_ops.h"
-#include "state/level.h"
 
 namespace krivol {
 
@@ -43,21 +42,11 @@ LevelArgument parseLevelArgument(const QStringList& args, const LevelCommandHelp
     return {positional.first(), std::nullopt};
 }
 
-LoadedLevel loadLevelGrid(const QString& path) {
-    LoadedLevel level;
-    const LevelPicture picture = [&path] {
-        QuietStderr quiet;
-        return loadLevelPicture(path);
-    }();
-    if (!picture.ok()) {
-        level.error = picture.error;
-        return level;
-    }
+LevelReading loadLevelGrid(const QString& path) {
     QImage PicLOAD = makeSurface(kPreviewSize, kPreviewSize, 0xFF000000u);
-    putInPicLOAD(PicLOAD, picture.image);
     Long COL = 0;
-    readLevel(level.FLD, COL, PicLOAD);
-    return level;
+    QuietStderr quiet;
+    return readLevelFile(path, PicLOAD, COL);
 }
 
 }  // namespace krivol

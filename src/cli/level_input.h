@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "state/field.h"
+#include "render/level_preview.h"
 
 namespace krivol {
 
@@ -22,10 +22,6 @@ struct LevelArgument {
 LevelArgument parseLevelArgument(const QStringList& args, const LevelCommandHelp& help);
 
 // A level file read the way a round reads it: through the 52 x 52 preview box.
-struct LoadedLevel {
-    Field FLD;
-    QString error;  // names the file and the reason; empty when FLD holds the level
-};
-LoadedLevel loadLevelGrid(const QString& path);
+LevelReading loadLevelGrid(const QString& path);
 
 }  // namespace krivol

@@ -5,6 +5,7 @@
 
 #include "cli/cli_io.h"
 #include "cli/commands.h"
+#include "files/local_path.h"
 
 namespace krivol {
 
@@ -75,7 +76,7 @@ int main(int argc, char* argv[]) {
     try {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("krivol-cli"));
-        return krivol::dispatch(QCoreApplication::arguments());
+        return krivol::checkedExit(krivol::dispatch(krivol::argumentsFromArgv(argc, argv)));
     } catch (const std::exception& error) {
         krivol::printErr(
             QStringLiteral("krivol-cli: %1\n").arg(QString::fromLocal8Bit(error.what())));

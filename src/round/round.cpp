@@ -7,36 +7,30 @@
 #include "round/keys.h"
 #include "round/setup.h"
 #include "round/shot.h"
-#include "state/level.h"
+#include "render/level_preview.h"
 
 namespace krivol {
 
 namespace {
 
-// Loads the chosen level into PicLOAD and reads its grid; an error when the
-// file cannot be read or the level cannot be played.
-QString loadChosenLevel(Game& g, const QString& path, Field& grid) {
+// Loads the chosen level into PicLOAD and reads its grid.
+LevelReading loadChosenLevel(Game& g, const QString& path) {
     GameState& s = g.s;
     s.nam_kri = path;
-    LevelPicture picture = loadLevelPicture(s.nam_kri);
-    putInPicLOAD(g.pics.PicLOAD, picture.image);
+    LevelReading level = readLevelFile(s.nam_kri, g.pics.PicLOAD, s.COL);
     g.ports.screen.refreshPicLOAD();
-    if (!picture.ok()) return picture.error;
-    readLevel(grid, s.COL, g.pics.PicLOAD);
-    LevelCheck check = checkLevel(grid);
-    if (!check.playable()) return QStringLiteral("%1: %2").arg(s.nam_kri, check.reason());
-    return {};
+    return level;
 }
 
 }  // namespace
 
 StartResult Round::start() {
-    if (running_) return {false, QStringLiteral("a round is already running")};
-    Field grid;
-    if (QString error = loadChosenLevel(g_, levelFile(), grid); !error.isEmpty()) return {false, error};
+    if (running_) return {false, QStringLiteral("a round is already running"), {}};
+    LevelReading level = loadChosenLevel(g_, levelFile());
+    if (!level.playable()) return {false, level.error(), level};
     GameState& s = g_.s;
     resetRoundVariables(g_);
-    s.FLD = grid;
+    s.FLD = level.FLD;
     placeItems(s, g_.rnd);
     fullDraw(g_.pics, s);
     placeHero(s);
@@ -46,7 +40,7 @@ StartResult Round::start() {
     for (s.NG = 1; s.NG <= last; s.NG = static_cast<Integer>(s.NG + 1)) SETG(g_.pics, s, g_.rnd, s.NG);
     present();
     running_ = true;
-    return {true, {}};
+    return {true, {}, level};
 }
 
 RoundEnd Round::tick() {

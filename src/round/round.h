@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 
+#include "render/level_preview.h"
 #include "round/game.h"
 
 namespace krivol {
@@ -9,7 +10,8 @@ enum class RoundEnd { None, Victory, Defeat, VictoryAndDefeat };
 
 struct StartResult {
     bool started = false;
-    QString error;  // why the round was refused
+    QString error;       // why the round was refused, in English
+    LevelReading level;  // what was read of the level file, when it was looked at
 };
 
 // The round procedure without its waits: the driver calls tick() every UGAME

@@ -3,25 +3,27 @@
 #include <cmath>
 
 #include "render/surface_ops.h"
-#include "state/level.h"
+#include "render/level_preview.h"
 
 namespace krivol {
 
-QString startUp(Game& g, const QString& folder) {
+LevelReading startUp(Game& g, const QString& folder) {
     g.s.SP = 12;
     g.s.UGAME = 10;
-    QString error = chooseLevel(g, folder, 1);
+    LevelReading level = chooseLevel(g, folder, 1);
     drawLegend(g.pics, g.s.SP);
-    return error;
+    return level;
 }
 
-QString chooseLevel(Game& g, const QString& folder, Integer index) {
+LevelReading chooseLevel(Game& g, const QString& folder, Integer index) {
     g.s.N_KRI = index;
     g.s.nam_kri = levelPath(folder, g.s.N_KRI);
-    LevelPicture picture = loadLevelPicture(g.s.nam_kri);
-    putInPicLOAD(g.pics.PicLOAD, picture.image);
+    // The grid is read only to tell the player at once why a level cannot be
+    // played; COL is the round's, so a preview leaves it alone.
+    Long previewCOL = 0;
+    LevelReading level = readLevelFile(g.s.nam_kri, g.pics.PicLOAD, previewCOL);
     g.ports.screen.refreshPicLOAD();
-    return picture.error;
+    return level;
 }
 
 void drawLegend(Surfaces& pics, int SP) {

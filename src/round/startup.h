@@ -1,17 +1,19 @@
 #pragma once
 #include <QString>
 
+#include "render/level_preview.h"
 #include "round/game.h"
 
 namespace krivol {
 
 // Start-up without the window: the fixed defaults, level 1 chosen and
-// previewed, the legend drawn. Returns why the preview is black, or "".
-QString startUp(Game& g, const QString& folder);
+// previewed, the legend drawn. Returns what was read of level 1.
+LevelReading startUp(Game& g, const QString& folder);
 
 // A level option: chooses level `index` and previews it; the running round
-// keeps its grid. Returns why the preview is black, or "".
-QString chooseLevel(Game& g, const QString& folder, Integer index);
+// keeps its grid. Returns what was read, so the player learns at once why a
+// level cannot be played.
+LevelReading chooseLevel(Game& g, const QString& folder, Integer index);
 
 // The four item tiles of the legend into Pic_inf.
 void drawLegend(Surfaces& pics, int SP);

@@ -11,6 +11,7 @@
 
 #include "round/startup.h"
 #include "shell/form_look.h"
+#include "shell/level_messages.h"
 #include "shell/picture_box.h"
 #include "shell/sound_player.h"
 
@@ -65,43 +66,44 @@ Form1::~Form1() = default;
 void Form1::Form_Load() {
     // The seed was taken by rnd_; nothing here draws from the sequence, so a
     // seed replays exactly as the headless tool plays it.
-    const QString error = startUp(game_, folder_);
+    const LevelReading level = startUp(game_, folder_);
     c_.PicS->move(-50, c_.PicS->y());
     c_.PicS->hide();
     c_.Pic_inf->refreshAll();
-    showPreviewError(error);
+    showLevelProblem(level);
 }
 
 void Form1::OptKri_Click(int index) {
-    showPreviewError(chooseLevel(game_, folder_, static_cast<Integer>(index)));
+    showLevelProblem(chooseLevel(game_, folder_, static_cast<Integer>(index)));
 }
 
 void Form1::Command1_Click() {
     if (round_.running()) return;  // no round inside a round
     const StartResult result = driver_.start();
-    if (result.started) {
-        showPreviewError({});
-        return;
-    }
-    if (result.error.isEmpty()) return;
-    showPreviewError(result.error);
+    if (!result.started && result.error.isEmpty()) return;  // refused before the level was looked at
+    showLevelProblem(result.level);
+    if (result.started) return;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("krivol"),
-                    QStringLiteral("Уровень не загружен.\n\n%1").arg(result.error), QMessageBox::Ok, this);
+                    QStringLiteral("Уровень не загружен.\n\n%1: %2").arg(s_.nam_kri, russianReason(result.level)),
+                    QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("levelErrorBox"));
     box.exec();
 }
 
-void Form1::showPreviewError(const QString& error) {
+void Form1::showLevelProblem(const LevelReading& level) {
     QLabel& status = *c_.previewStatus;
-    c_.PicLOAD->setToolTip(error);
-    status.setToolTip(error);
-    if (error.isEmpty()) {
+    const QString reason = russianReason(level);
+    const QString tip = reason.isEmpty() ? QString() : QStringLiteral("%1: %2").arg(s_.nam_kri, reason);
+    c_.PicLOAD->setToolTip(tip);
+    status.setToolTip(tip);
+    if (reason.isEmpty()) {
         status.clear();
         return;
     }
-    const QFileInfo file(s_.nam_kri);
-    const QString line = (file.exists() ? QStringLiteral("ошибка: ") : QStringLiteral("нет: ")) + file.fileName();
-    status.setText(status.fontMetrics().elidedText(line, Qt::ElideMiddle, status.width()));
+    // The reason matters most; the file's name follows when there is room.
+    QString line = shortRussianReason(level) + QStringLiteral(": ") + QFileInfo(s_.nam_kri).fileName();
+    if (status.fontMetrics().horizontalAdvance(line) > status.width()) line = shortRussianReason(level);
+    status.setText(status.fontMetrics().elidedText(line, Qt::ElideRight, status.width()));
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -43,7 +43,8 @@ private:
     void OptKri_Click(int index);
     void Command1_Click();
     void Form_Unload();
-    void showPreviewError(const QString& error);
+    // The line under the preview and its tooltip: why the level cannot be played.
+    void showLevelProblem(const LevelReading& level);
 
     QString folder_;
     GameState s_;

@@ -1,10 +1,13 @@
 #pragma once
+#include <QByteArray>
 #include <QImage>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <vector>
 
 #include "state/field.h"
+#include "state/level_problem.h"
 #include "state/types.h"
 
 namespace krivol {
@@ -14,30 +17,35 @@ QString levelPath(const QString& folder, int N_KRI);
 
 // A decoded level picture (RGB32), or why it could not be had.
 struct LevelPicture {
+    QString path;
     QImage image;
-    QString error;  // names the file and the reason; empty when image is good
-    bool ok() const { return error.isEmpty(); }
+    LevelProblem problem;
+    QString error;       // "<file>: <reason>" in English; empty when image is good
+    QByteArray sha256;   // of the file's bytes, when read
+    bool ok() const { return !problem; }
 };
 
-// Never throws; a missing, empty, truncated or non-picture file gives an error.
+// Never throws, never blocks: a missing, special, empty, truncated or
+// non-picture file gives a problem.
 LevelPicture loadLevelPicture(const QString& path);
 
-// Shows a picture in the 52 x 52 preview box: black background, picture at
-// the top-left corner, unscaled.
-void putInPicLOAD(QImage& PicLOAD, const QImage& picture);
-
-// The pixel rule: FLD cleared, then exact black -> wall, exact white -> dot,
-// anything else floor, read with GetPixel from PicLOAD through COL.
-void readLevel(Field& FLD, Long& COL, const QImage& PicLOAD);
-
-// Whether a level can be played.
+// Whether a level can be played, and what a level designer should know.
 struct LevelCheck {
-    int dots = 0;                 // dot cells within columns and rows 2..49
-    std::vector<QPoint> openings; // walkable cells on the border ring
-    bool startIsWall = false;     // hero start cell (24, 27)
-    bool playable() const { return dots >= 22 && openings.empty(); }
-    QString reason() const;       // empty when playable
+    int dots = 0;                  // dot cells within columns and rows 2..49
+    std::vector<QPoint> openings;  // walkable cells on the border ring
+    bool startIsWall = false;      // hero start cell (24, 27)
+    int reachableDots = 0;         // dot cells the hero can walk to from the start
+    int unreachableDots = 0;       // dot cells it cannot (sealed rooms)
+    int whiteCells = 0;            // pure-white pixels among the 50 x 50
+    QSize picture{50, 50};         // the size of the picture the grid came from
+    bool playable() const { return dots >= 22 && openings.empty() && reachableDots > 0; }
+    QString reason() const;        // in English; empty when playable
 };
-LevelCheck checkLevel(const Field& FLD);
+LevelCheck checkLevel(const Field& FLD, QSize picture = {50, 50});
+
+// The first few openings of a border ring as "(1,2), (1,3)"; a reason names
+// no more, the rest are counted.
+constexpr int kOpeningsNamed = 5;
+QString namedOpenings(const std::vector<QPoint>& openings);
 
 }  // namespace krivol

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "state/level_problem.h"
+
 namespace krivol {
 
 // The parts of a Windows bitmap header that decide whether its pixel data
@@ -33,8 +35,8 @@ bool looksLikeBmp(const QByteArray& bytes);
 enum class BmpHeaderStatus { ok, unknownLayout, cutShort };
 BmpHeaderStatus readBmpHeader(const QByteArray& bytes, BmpHeader& header);
 
-// Why the file's pixel data cannot be complete; empty when it is.
-QString bmpDataProblem(const BmpHeader& header, const QByteArray& bytes);
+// Why the file's pixel data cannot be complete or read; none when it can.
+LevelProblem bmpDataProblem(const BmpHeader& header, const QByteArray& bytes);
 
 // Whether the file is one of the 16- and 32-bit kinds we decode ourselves.
 bool isMaskedBmp(const BmpHeader& header);

@@ -36,13 +36,18 @@ bool rleStreamComplete(const QByteArray& bytes, qsizetype pos, int bitCount, std
     return true;
 }
 
-QString shortBy(std::int64_t needed, qsizetype present) {
-    return QStringLiteral("the pixel data is cut short (%1 of %2 bytes present)")
-        .arg(std::max<std::int64_t>(present, 0))
-        .arg(needed);
+LevelProblem shortBy(std::int64_t needed, qsizetype present) {
+    return {LevelFault::bmpDataCutShort, {}, std::max<std::int64_t>(present, 0), needed, {}};
 }
 
-QString uncompressedProblem(const BmpHeader& header, const QByteArray& bytes) {
+bool knownDepth(int bitCount) {
+    // 0 leaves the depth to an embedded JPEG or PNG, which Qt judges itself.
+    for (int bits : {0, 1, 4, 8, 16, 24, 32})
+        if (bitCount == bits) return true;
+    return false;
+}
+
+LevelProblem uncompressedProblem(const BmpHeader& header, const QByteArray& bytes) {
     if (header.width <= 0 || header.bitCount <= 0) return {};  // Qt refuses these by itself
     const std::int64_t rowBytes = (header.width * header.bitCount + 31) / 32 * 4;
     const std::int64_t rows = header.height < 0 ? -header.height : header.height;
@@ -56,17 +61,14 @@ QString uncompressedProblem(const BmpHeader& header, const QByteArray& bytes) {
 
 }  // namespace
 
-QString bmpDataProblem(const BmpHeader& header, const QByteArray& bytes) {
-    if (header.offBits >= static_cast<std::uint64_t>(bytes.size())) {
-        return QStringLiteral("the file ends before its pixel data starts (at byte %1 of %2)")
-            .arg(header.offBits)
-            .arg(bytes.size());
-    }
+LevelProblem bmpDataProblem(const BmpHeader& header, const QByteArray& bytes) {
+    if (!knownDepth(header.bitCount)) return {LevelFault::bmpDepth, {}, header.bitCount, 0, {}};
+    if (header.offBits >= static_cast<std::uint64_t>(bytes.size()))
+        return {LevelFault::bmpNoPixelData, {}, header.offBits, bytes.size(), {}};
     if (header.compression == kBmpRle8 || header.compression == kBmpRle4) {
         const int bits = header.compression == kBmpRle4 ? 4 : 8;
-        if (!rleStreamComplete(bytes, header.offBits, bits, header.height)) {
-            return QStringLiteral("the compressed pixel data is cut short");
-        }
+        if (!rleStreamComplete(bytes, header.offBits, bits, header.height))
+            return {LevelFault::bmpRleCutShort, {}, 0, 0, {}};
         return {};
     }
     if (header.compression == kBmpRgb || header.compression == kBmpMasks ||

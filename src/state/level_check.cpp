@@ -1,4 +1,6 @@
 #include <QStringList>
+#include <array>
+#include <vector>
 
 #include "state/level.h"
 
@@ -7,37 +9,70 @@ namespace krivol {
 namespace {
 
 constexpr int kDotsNeeded = 22;    // 20 bonus items and 2 ammo items
-constexpr int kOpeningsNamed = 5;  // enough to find them in a paint program
+constexpr QPoint kStart{24, 27};
 
 bool onBorder(int x, int y) { return x == 1 || y == 1 || x == kGridMax || y == kGridMax; }
 
-QString describeOpenings(const std::vector<QPoint>& openings) {
+// Cells the hero can walk to from its start: through anything but wall, the
+// start cell itself included even when it is one (the hero walks out of it).
+std::array<std::array<bool, kGridMax + 1>, kGridMax + 1> reachable(const Field& FLD) {
+    std::array<std::array<bool, kGridMax + 1>, kGridMax + 1> seen{};
+    std::vector<QPoint> todo{kStart};
+    seen[kStart.x()][kStart.y()] = true;
+    while (!todo.empty()) {
+        const QPoint p = todo.back();
+        todo.pop_back();
+        for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+            const QPoint n = p + step;
+            if (n.x() < 1 || n.y() < 1 || n.x() > kGridMax || n.y() > kGridMax) continue;
+            if (seen[n.x()][n.y()] || FLD(n.x(), n.y()) == cell::kWall) continue;
+            seen[n.x()][n.y()] = true;
+            todo.push_back(n);
+        }
+    }
+    return seen;
+}
+
+QString describeOpenings(const LevelCheck& check) {
+    QString text = QStringLiteral("open border at ") + namedOpenings(check.openings);
+    const auto rest = static_cast<qsizetype>(check.openings.size()) - kOpeningsNamed;
+    if (rest > 0) text += QStringLiteral(" and %1 more").arg(rest);
+    text += QStringLiteral(" (%1 walkable cells on the outer ring)").arg(check.openings.size());
+    if (check.picture.width() > kGridMax || check.picture.height() > kGridMax) {
+        text += QStringLiteral("; only the top-left 50 x 50 pixels of this %1 x %2 picture count, "
+                               "so their outer ring must be black")
+                    .arg(check.picture.width())
+                    .arg(check.picture.height());
+    }
+    return text;
+}
+
+}  // namespace
+
+QString namedOpenings(const std::vector<QPoint>& openings) {
     QStringList named;
     for (const QPoint& p : openings) {
         if (named.size() == kOpeningsNamed) break;
         named << QStringLiteral("(%1,%2)").arg(p.x()).arg(p.y());
     }
-    QString text = QStringLiteral("open border at ") + named.join(QStringLiteral(", "));
-    const auto rest = static_cast<qsizetype>(openings.size()) - named.size();
-    if (rest > 0) text += QStringLiteral(" and %1 more").arg(rest);
-    return text + QStringLiteral(" (%1 walkable cells on the outer ring)").arg(openings.size());
+    return named.join(QStringLiteral(", "));
 }
 
-}  // namespace
-
-LevelCheck checkLevel(const Field& FLD) {
+LevelCheck checkLevel(const Field& FLD, QSize picture) {
     LevelCheck check;
+    check.picture = picture;
+    const auto seen = reachable(FLD);
     for (int x = 1; x <= kGridMax; ++x) {
         for (int y = 1; y <= kGridMax; ++y) {
             const Integer code = FLD(x, y);
-            if (onBorder(x, y)) {
-                if (code != cell::kWall) check.openings.emplace_back(x, y);
-            } else if (code == cell::kDot) {
-                ++check.dots;
-            }
+            if (onBorder(x, y) && code != cell::kWall) check.openings.emplace_back(x, y);
+            if (code != cell::kDot) continue;
+            ++check.whiteCells;
+            if (!onBorder(x, y)) ++check.dots;
+            ++(seen[x][y] ? check.reachableDots : check.unreachableDots);
         }
     }
-    check.startIsWall = FLD(24, 27) == cell::kWall;
+    check.startIsWall = FLD(kStart.x(), kStart.y()) == cell::kWall;
     return check;
 }
 
@@ -48,7 +83,14 @@ QString LevelCheck::reason() const {
                      .arg(dots)
                      .arg(kDotsNeeded);
     }
-    if (!openings.empty()) parts << describeOpenings(openings);
+    if (whiteCells == 0) {
+        parts << QStringLiteral("the picture has no pure white pixel: only pure white (#FFFFFF) "
+                                "is corridor and pure black (#000000) is wall");
+    }
+    if (!openings.empty()) parts << describeOpenings(*this);
+    if (whiteCells > 0 && reachableDots == 0) {
+        parts << QStringLiteral("no dot cell can be reached from the hero's start cell (24, 27)");
+    }
     return parts.join(QStringLiteral("; "));
 }
 

@@ -1,5 +1,7 @@
 #include <QBuffer>
-#include <QFile>
+#include <algorithm>
+#include <climits>
+#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -13,86 +15,89 @@ namespace {
 // A level is a few kilobytes; anything this big is not one and would only
 // make the decoder allocate.
 constexpr qint64 kMaxLevelFileBytes = 32 * 1024 * 1024;
+// Only the top-left 50 x 50 pixels count; a picture past 4096 x 4096 is a
+// mistake (or a decompression bomb), not a level.
+constexpr qint64 kMaxLevelPixels = 4096LL * 4096;
 
-LevelPicture failure(const QString& path, const QString& reason) {
-    return {QImage(), QStringLiteral("%1: %2").arg(path, reason)};
+LevelProblem fault(LevelFault kind, qint64 a = 0, qint64 b = 0) { return {kind, {}, a, b, {}}; }
+
+LevelProblem tooManyPixels(QSize size) {
+    const qint64 pixels = static_cast<qint64>(size.width()) * size.height();
+    if (!size.isValid() || pixels <= kMaxLevelPixels) return {};
+    return fault(LevelFault::tooManyPixels, size.width(), size.height());
 }
 
-// The file's bytes, or why they cannot be had.
-QString readWholeFile(const QString& path, QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("no such file");
-    if (info.isDir()) return QStringLiteral("is a folder, not a picture file");
-    if (info.size() > kMaxLevelFileBytes) {
-        return QStringLiteral("too large for a level picture (%1 bytes)").arg(info.size());
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return QStringLiteral("cannot be opened (%1)").arg(file.errorString());
-    }
-    bytes = file.read(kMaxLevelFileBytes + 1);
-    if (bytes.size() > kMaxLevelFileBytes) return QStringLiteral("too large for a level picture");
-    if (bytes.isEmpty()) return QStringLiteral("the file is empty");
-    return {};
-}
-
-QImage readAs(QByteArray& bytes, const QByteArray& format, QString& error) {
+QImage readAs(QByteArray& bytes, const QByteArray& format, LevelProblem& problem) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
+    problem = tooManyPixels(reader.size());
+    if (problem) return {};
     QImage image = reader.read();
-    if (image.isNull()) error = reader.errorString();
+    if (image.isNull()) problem = {LevelFault::notAPicture, {}, 0, 0, reader.errorString()};
     return image;
 }
 
 // The content decides, so a PNG named .BMP still loads; the file's suffix is
 // the fallback for formats that carry no signature.
-QImage decodeWithQt(const QString& path, QByteArray& bytes, QString& reason) {
-    QString error;
-    QImage image = readAs(bytes, QByteArray(), error);
+QImage decodeWithQt(const QString& path, QByteArray& bytes, LevelProblem& problem) {
+    QImage image = readAs(bytes, QByteArray(), problem);
     const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
-    if (image.isNull() && !suffix.isEmpty()) {
-        QString ignored;
-        image = readAs(bytes, suffix, ignored);
+    if (image.isNull() && problem.fault == LevelFault::notAPicture && !suffix.isEmpty()) {
+        LevelProblem bySuffix;
+        image = readAs(bytes, suffix, bySuffix);
+        if (!image.isNull() || bySuffix.fault == LevelFault::tooManyPixels) problem = bySuffix;
     }
-    if (image.isNull()) reason = QStringLiteral("cannot be read as a picture (%1)").arg(error);
     return image;
 }
 
 // Qt reads cut-short BMPs without a word and narrows 16-bit channels, so a
 // BMP gets a look at its header first and its bit-mask kinds are decoded here.
-QImage decodeBmp(const QString& path, QByteArray& bytes, QString& reason) {
+QImage decodeBmp(const QString& path, QByteArray& bytes, LevelProblem& problem) {
     BmpHeader header;
     const BmpHeaderStatus status = readBmpHeader(bytes, header);
     if (status == BmpHeaderStatus::cutShort) {
-        reason = QStringLiteral("the BMP header is cut short");
+        problem = fault(LevelFault::bmpHeaderCutShort);
         return {};
     }
-    if (status == BmpHeaderStatus::unknownLayout) return decodeWithQt(path, bytes, reason);
-    reason = bmpDataProblem(header, bytes);
-    if (!reason.isEmpty()) return {};
-    if (!isMaskedBmp(header)) return decodeWithQt(path, bytes, reason);
+    if (status == BmpHeaderStatus::unknownLayout) return decodeWithQt(path, bytes, problem);
+    problem = bmpDataProblem(header, bytes);
+    if (problem) return {};
+    if (!isMaskedBmp(header)) return decodeWithQt(path, bytes, problem);
+    const qint64 rows = header.height < 0 ? -header.height : header.height;
+    problem = tooManyPixels(QSize(static_cast<int>(std::min<qint64>(header.width, INT_MAX)),
+                                  static_cast<int>(std::min<qint64>(rows, INT_MAX))));
+    if (problem) return {};
     QImage image = decodeMaskedBmp(header, bytes);
-    if (image.isNull()) reason = QStringLiteral("the picture is too large to hold in memory");
+    if (image.isNull()) problem = fault(LevelFault::outOfMemory);
     return image;
+}
+
+LevelPicture failure(const QString& path, const LevelProblem& problem) {
+    LevelPicture picture;
+    picture.path = path;
+    picture.problem = problem;
+    picture.error = QStringLiteral("%1: %2").arg(path, describe(problem));
+    return picture;
 }
 
 }  // namespace
 
 LevelPicture loadLevelPicture(const QString& path) {
     QByteArray bytes;
-    QString reason = readWholeFile(path, bytes);
-    if (!reason.isEmpty()) return failure(path, reason);
-    QImage image =
-        looksLikeBmp(bytes) ? decodeBmp(path, bytes, reason) : decodeWithQt(path, bytes, reason);
-    if (!reason.isEmpty() || image.isNull()) {
-        return failure(path,
-                       reason.isEmpty() ? QStringLiteral("cannot be read as a picture") : reason);
-    }
+    if (FileProblem p = readRegularFile(path, kMaxLevelFileBytes, bytes)) return failure(path, {LevelFault::file, p, 0, 0, {}});
+    if (bytes.isEmpty()) return failure(path, fault(LevelFault::empty));
+    LevelProblem problem;
+    QImage image = looksLikeBmp(bytes) ? decodeBmp(path, bytes, problem) : decodeWithQt(path, bytes, problem);
+    if (problem) return failure(path, problem);
+    if (image.isNull()) return failure(path, {LevelFault::notAPicture, {}, 0, 0, QStringLiteral("no picture in it")});
     image = image.convertToFormat(QImage::Format_RGB32);
-    if (image.isNull())
-        return failure(path, QStringLiteral("the picture is too large to hold in memory"));
-    return {image, QString()};
+    if (image.isNull()) return failure(path, fault(LevelFault::outOfMemory));
+    LevelPicture picture;
+    picture.path = path;
+    picture.image = image;
+    picture.sha256 = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    return picture;
 }
 
 }  // namespace krivol

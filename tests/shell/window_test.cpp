@@ -235,7 +235,7 @@ TEST_F(WindowStartUp, MissingLevelFileLeavesPreviewBlackAndSaysWhichFile) {
     const QRect frame = control("Frame1")->rect();
     EXPECT_TRUE(frame.contains(status->geometry()));
     EXPECT_GE(status->y(), control("PicLOAD")->geometry().bottom());
-    EXPECT_TRUE(status->toolTip().contains(QStringLiteral("no such file")));
+    EXPECT_TRUE(status->toolTip().contains(QStringLiteral("файла нет"))) << status->toolTip().toStdString();
 
     // The start button then names the file in a box and starts nothing.
     clickStart();
@@ -250,11 +250,15 @@ TEST_F(WindowStartUp, MissingLevelFileLeavesPreviewBlackAndSaysWhichFile) {
 TEST_F(WindowStartUp, UnplayableLevelIsRefusedWithItsReason) {
     LevelGrid::solid().dots(2, 2, 10, 2).save(dir_.filePath(QStringLiteral("KRIVOL01.BMP")));
     Form1& form = open(kLongRoundSeed);
+    // The reason shows under the preview as soon as the level is chosen.
+    auto* status = control<QLabel>("previewStatus");
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("мало точек"))) << status->text().toStdString();
+    EXPECT_TRUE(status->toolTip().contains(QStringLiteral("не дойти"))) << status->toolTip().toStdString();
     clickStart();
     waitUntil([&] { return !boxes_.seen.empty(); }, 2000);
     ASSERT_EQ(boxes_.seen.size(), 1u);
     EXPECT_TRUE(boxes_.seen[0].text.contains(QStringLiteral("KRIVOL01.BMP")));
-    EXPECT_TRUE(boxes_.seen[0].text.contains(QStringLiteral("dot cells"))) << boxes_.seen[0].text.toStdString();
+    EXPECT_TRUE(boxes_.seen[0].text.contains(QStringLiteral("клеток с точками"))) << boxes_.seen[0].text.toStdString();
     EXPECT_FALSE(form.round().running());
     EXPECT_EQ(form.random().draws(), 0u);
 }

@@ -1,0 +1,14 @@
+#pragma once
+#include <QString>
+
+#include "render/level_preview.h"
+
+namespace krivol {
+
+// Why a level cannot be played, in the window's Russian: the whole reason
+// (for the box and the tooltip), and a word or two for the line under the
+// preview. Both empty for a playable level.
+QString russianReason(const LevelReading& level);
+QString shortRussianReason(const LevelReading& level);
+
+}  // namespace krivol
