@@ -119,9 +119,8 @@ private:
 
 int traceLost(const QString& path) {
     const int error = errno;
-    const QString where = path == QLatin1String("-") ? QStringLiteral("standard output") : path;
     printErr(QStringLiteral("cannot write the trace to %1 (%2)\n")
-                 .arg(where, QString::fromLocal8Bit(std::strerror(error ? error : EIO))));
+                 .arg(path, QString::fromLocal8Bit(std::strerror(error ? error : EIO))));
     return kExitFailed;
 }
 
@@ -151,7 +150,9 @@ int runPlay(const QStringList& args) {
     if (!o.traceFile.isEmpty() && !trace) return traceLost(o.traceFile);
     PlayRun run(o, std::move(keys.events), trace.get());
     const int code = run.run();
-    if (trace && (std::fflush(trace.get()) != 0 || std::ferror(trace.get()))) return traceLost(o.traceFile);
+    // Standard output is checked, and its loss reported, on the way out.
+    const bool toFile = trace && trace.get() != stdout;
+    if (toFile && (std::fflush(trace.get()) != 0 || std::ferror(trace.get()))) return traceLost(o.traceFile);
     return code;
 }
 

@@ -1,8 +1,8 @@
 #include "shell/sound_player.h"
 
-#include <QFileInfo>
 #include <QMediaDevices>
 
+#include "files/regular_file.h"
 #include "shell/sink_voice.h"
 #include "shell/wav_clip.h"
 
@@ -27,7 +27,7 @@ SoundPlayer::SoundPlayer(const QString& folder, const VoiceMaker& make) {
     const QString names[] = {"b.WAV", "g.WAV", "die.wav", QStringLiteral(u"взрыв.wav")};
     for (const QString& name : names) {
         const QString path = folder + "/" + name;
-        if (QFileInfo(path).isFile()) switch_.add(name, make(path));
+        if (pathExists(path)) switch_.add(name, make(path));
     }
 }
 

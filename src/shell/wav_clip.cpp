@@ -1,8 +1,9 @@
 #include "shell/wav_clip.h"
 
-#include <QFile>
 
 #include <algorithm>
+
+#include "files/regular_file.h"
 
 namespace krivol {
 
@@ -68,9 +69,9 @@ std::optional<WavClip> parseWav(const QByteArray& bytes) {
 }
 
 std::optional<WavClip> loadWav(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return parseWav(file.readAll());
+    QByteArray bytes;
+    if (readRegularFile(path, kMaxWavBytes, bytes)) return std::nullopt;
+    return parseWav(bytes);
 }
 
 }  // namespace krivol

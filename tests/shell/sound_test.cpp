@@ -12,6 +12,7 @@
 #include <QtEndian>
 
 #include <filesystem>
+#include <sys/stat.h>
 #include <map>
 #include <memory>
 #include <string>
@@ -232,6 +233,25 @@ TEST(SoundFileDecoding, RejectsWhatCannotBePlayed) {
     };
     for (const auto& [what, bytes] : cases) EXPECT_FALSE(parseWav(bytes)) << what;
     EXPECT_FALSE(loadWav(QDir::tempPath() + "/krivol-no-such-file.wav"));
+}
+
+// A sound file is skipped like a missing one, without being read, when it is
+// no regular file (a pipe would block) or larger than any effect.
+TEST(SoundFileDecoding, SkipsPipesAndOversizedFilesUnread) {
+    QTemporaryDir dir;
+    const QByteArray header = riff(chunk("fmt ", fmtBody(1, 1, 22050, 16)) + chunk("data", QByteArray(4, '\0')));
+    auto wavOfSize = [&](const QString& name, qint64 size) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(header);
+        EXPECT_TRUE(file.resize(size));  // sparse: nothing of it is on disk
+        return file.fileName();
+    };
+    EXPECT_TRUE(loadWav(wavOfSize("fits.wav", kMaxWavBytes)));
+    EXPECT_FALSE(loadWav(wavOfSize("over.wav", kMaxWavBytes + 1)));
+    EXPECT_FALSE(loadWav(wavOfSize("huge.wav", 2LL << 30)));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe.wav")).constData(), 0600), 0);
+    EXPECT_FALSE(loadWav(dir.filePath("pipe.wav")));
 }
 
 // ---- the synthesised effects ------------------------------------------------

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QRadioButton>
+#include <sys/stat.h>
 
 #include "shell/picture_box.h"
 #include "window_fixture.h"
@@ -261,6 +262,28 @@ TEST_F(WindowStartUp, UnplayableLevelIsRefusedWithItsReason) {
     EXPECT_TRUE(boxes_.seen[0].text.contains(QStringLiteral("клеток с точками"))) << boxes_.seen[0].text.toStdString();
     EXPECT_FALSE(form.round().running());
     EXPECT_EQ(form.random().draws(), 0u);
+}
+
+// A named pipe where a level should be must neither keep the window from
+// appearing nor freeze it on a click: it is refused from its metadata.
+TEST_F(WindowStartUp, PipesInPlaceOfLevelsAreRefusedWithoutBlocking) {
+    for (const char* name : {"KRIVOL01.BMP", "KRIVOL02.BMP"}) {
+        const QString path = dir_.filePath(QLatin1String(name));
+        QFile::remove(path);
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0) << name;
+    }
+    Form1& form = open(kLongRoundSeed);
+    auto* status = control<QLabel>("previewStatus");
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("не файл"))) << status->text().toStdString();
+    EXPECT_TRUE(status->toolTip().contains(QStringLiteral("именованный канал"))) << status->toolTip().toStdString();
+    control<QRadioButton>("OptKri(2)")->click();
+    EXPECT_EQ(form.state().N_KRI, 2);
+    EXPECT_TRUE(status->toolTip().contains(QStringLiteral("KRIVOL02.BMP"))) << status->toolTip().toStdString();
+    clickStart();
+    waitUntil([&] { return !boxes_.seen.empty(); }, 2000);
+    ASSERT_EQ(boxes_.seen.size(), 1u);
+    EXPECT_TRUE(boxes_.seen[0].text.contains(QStringLiteral("именованный канал"))) << boxes_.seen[0].text.toStdString();
+    EXPECT_FALSE(form.round().running());
 }
 
 // With a seed and no key, the window plays exactly what the headless tool plays.
