@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The whole test run: installs what is missing, builds, runs every test, then
-# does the same with AddressSanitizer and UndefinedBehaviorSanitizer.
+# does the same with AddressSanitizer and UndefinedBehaviorSanitizer, and
+# gives each fuzz target a short run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -12,3 +13,9 @@ cmake --build build
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKRIVOL_SANITIZE=ON -DKRIVOL_BUILD_BENCH=OFF
 cmake --build build-asan
 (cd build-asan && ctest --output-on-failure -j2)
+
+# The fuzz targets, built with clang, each run briefly on its seed corpus.
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DKRIVOL_BUILD_FUZZ=ON -DKRIVOL_BUILD_TESTS=OFF -DKRIVOL_BUILD_BENCH=OFF -DKRIVOL_BUILD_WINDOW=OFF
+cmake --build build-fuzz --target level_fuzz wav_fuzz keys_fuzz game_fuzz
+fuzz/run.sh build-fuzz 10

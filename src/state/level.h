@@ -28,6 +28,9 @@ struct LevelPicture {
 // Never throws, never blocks: a missing, special, empty, truncated or
 // non-picture file gives a problem.
 LevelPicture loadLevelPicture(const QString& path);
+// The same for bytes already read; `path` names them and its suffix helps
+// with formats that carry no signature.
+LevelPicture decodeLevelPicture(QByteArray bytes, const QString& path);
 
 // Whether a level can be played, and what a level designer should know.
 struct LevelCheck {

@@ -83,9 +83,7 @@ LevelPicture failure(const QString& path, const LevelProblem& problem) {
 
 }  // namespace
 
-LevelPicture loadLevelPicture(const QString& path) {
-    QByteArray bytes;
-    if (FileProblem p = readRegularFile(path, kMaxLevelFileBytes, bytes)) return failure(path, {LevelFault::file, p, 0, 0, {}});
+LevelPicture decodeLevelPicture(QByteArray bytes, const QString& path) {
     if (bytes.isEmpty()) return failure(path, fault(LevelFault::empty));
     LevelProblem problem;
     QImage image = looksLikeBmp(bytes) ? decodeBmp(path, bytes, problem) : decodeWithQt(path, bytes, problem);
@@ -98,6 +96,12 @@ LevelPicture loadLevelPicture(const QString& path) {
     picture.image = image;
     picture.sha256 = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
     return picture;
+}
+
+LevelPicture loadLevelPicture(const QString& path) {
+    QByteArray bytes;
+    if (FileProblem p = readRegularFile(path, kMaxLevelFileBytes, bytes)) return failure(path, {LevelFault::file, p, 0, 0, {}});
+    return decodeLevelPicture(std::move(bytes), path);
 }
 
 }  // namespace krivol

@@ -4,6 +4,7 @@
 
 #include "round/keys.h"
 #include "round/session.h"
+#include "support/invariants.h"
 #include "support/level_grid.h"
 
 namespace krivol::test {
@@ -38,8 +39,5 @@ private:
     QTemporaryDir dir_;
     Session session_;
 };
-
-// Rules that hold after every tick; empty when all hold.
-std::string invariantViolation(const GameState& s);
 
 }  // namespace krivol::test
