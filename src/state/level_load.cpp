@@ -1,9 +1,9 @@
 #include <QBuffer>
-#include <algorithm>
-#include <climits>
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <QImageReader>
+#include <algorithm>
+#include <climits>
 
 #include "state/level.h"
 #include "state/level_bmp.h"
