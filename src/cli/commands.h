@@ -9,5 +9,6 @@ namespace krivol {
 int runGrid(const QStringList& args);
 int runCheck(const QStringList& args);
 int runPlay(const QStringList& args);
+int runReplay(const QStringList& args);
 
 }  // namespace krivol

@@ -1,0 +1,74 @@
+#include "cli/headless_run.h"
+
+#include "cli/cli_io.h"
+#include "cli/trace.h"
+#include "files/regular_file.h"
+#include "round/startup.h"
+
+namespace krivol {
+
+HeadlessRun::HeadlessRun(std::uint32_t seed, const QString& folder, TraceOut& trace, bool keepFrame)
+    : session_(seed, folder), trace_(trace), keepFrame_(keepFrame) {
+    // Start-up without reading a level for the preview: the round names its file.
+    session_.s.SP = 12;
+    session_.s.UGAME = 10;
+    session_.s.N_KRI = 1;
+    drawLegend(session_.pics, session_.s.SP);
+}
+
+StartResult HeadlessRun::start(int round, const QString& levelFile) {
+    session_.round.pinLevelFile(levelFile);
+    const StartResult started = [this] {
+        QuietStderr quiet;
+        return session_.round.start();
+    }();
+    if (!started.started) return started;
+    clock_.roundStarted();
+    write(traceLine(session_.s, clock_.ticks(), round, takeSounds(), true));
+    return started;
+}
+
+RoundEnd HeadlessRun::play(EventFeed& feed, long long lastTick) {
+    while (traceOk_ && clock_.running() && clock_.ticks() < lastTick) {
+        feed.eventStep(clock_.nextTick(), session_.game);
+        const RoundEnd end = session_.round.tick();
+        clock_.tickPlayed();
+        const long long t = clock_.ticks();
+        write(traceLine(session_.s, t, clock_.round(), takeSounds(), false));
+        if (end == RoundEnd::None) continue;
+        write(endLine(t, clock_.round(), roundEndName(end), session_.s.SCORE));
+        if (keepFrame_) lastFrame_ = session_.pics.Pic1.copy();
+        EndDialogPort noBoxes;
+        session_.round.finish(end, noBoxes);
+        clock_.roundEnded();
+        return end;
+    }
+    return RoundEnd::None;
+}
+
+void HeadlessRun::write(const QByteArray& line) {
+    lastFrame_ = {};  // Pic1 itself now stands as the last line saw it
+    if (traceOk_) traceOk_ = trace_.write(line);
+}
+
+QStringList HeadlessRun::takeSounds() { return std::exchange(session_.sound.requests, {}); }
+
+const char* roundEndName(RoundEnd end) {
+    switch (end) {
+    case RoundEnd::Victory: return "victory";
+    case RoundEnd::Defeat: return "defeat";
+    case RoundEnd::VictoryAndDefeat: return "victory+defeat";
+    case RoundEnd::None: break;
+    }
+    return "";
+}
+
+QString saveFrame(const QImage& frame, const QString& path) {
+    QFile file;
+    const FileProblem problem = openForWriting(path, file);
+    if (!problem && frame.save(&file, "PNG") && file.flush()) return {};
+    const QString why = problem ? describe(problem) : file.errorString();
+    return QStringLiteral("cannot write the frame to %1 (%2)").arg(path, why);
+}
+
+}  // namespace krivol

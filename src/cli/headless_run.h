@@ -1,0 +1,58 @@
+#pragma once
+#include <QImage>
+#include <QString>
+#include <cstdint>
+
+#include "cli/trace_out.h"
+#include "replay/session_clock.h"
+#include "round/session.h"
+
+namespace krivol {
+
+// Whatever the player did, handed to the game in the event step of its tick.
+class EventFeed {
+public:
+    virtual ~EventFeed() = default;
+    // Applies every input that takes effect in the event step of `tick`.
+    virtual void eventStep(long long tick, Game& game) = 0;
+};
+
+// Drives rounds without a window, the way the window's start button and
+// timer do, and writes the trace: one line after each setup and each tick,
+// one at each round's end. `play` and `replay` both run on it.
+class HeadlessRun {
+public:
+    HeadlessRun(std::uint32_t seed, const QString& folder, TraceOut& trace, bool keepFrame);
+
+    // The start button on `levelFile`; writes the setup line of round `round`.
+    StartResult start(int round, const QString& levelFile);
+    // Plays the running round until it ends or tick `lastTick` (counted over
+    // the whole session) has been played; RoundEnd::None in the second case.
+    RoundEnd play(EventFeed& feed, long long lastTick);
+
+    Game& game() { return session_.game; }
+    const GameState& state() const { return session_.s; }
+    const SessionClock& clock() const { return clock_; }
+    // False once a trace line could not be written; the run plays no further.
+    bool traceOk() const { return traceOk_; }
+    // Pic1 as the last trace line saw it (the end of a round clears it).
+    const QImage& frame() const { return lastFrame_.isNull() ? session_.pics.Pic1 : lastFrame_; }
+
+private:
+    void write(const QByteArray& line);
+    QStringList takeSounds();
+
+    Session session_;
+    SessionClock clock_;
+    TraceOut& trace_;
+    bool keepFrame_;
+    bool traceOk_ = true;
+    QImage lastFrame_;
+};
+
+const char* roundEndName(RoundEnd end);
+
+// Saves the last frame as a PNG; an error in one line, or empty.
+QString saveFrame(const QImage& frame, const QString& path);
+
+}  // namespace krivol

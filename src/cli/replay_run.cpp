@@ -1,0 +1,138 @@
+#include "cli/replay_run.h"
+
+#include "cli/cli_io.h"
+#include "cli/commands.h"
+#include "cli/round_summary.h"
+#include "replay/recorded_level.h"
+#include "replay/replay_text.h"
+#include "round/keys.h"
+#include "round/startup.h"
+
+namespace krivol {
+
+void ReplayFeed::eventStep(long long tick, Game& game) {
+    for (; next_ < records_.size() && records_[next_].tick <= tick; ++next_) apply(records_[next_], game);
+}
+
+void ReplayFeed::applyBefore(size_t index, Game& game) {
+    for (; next_ < index; ++next_) apply(records_[next_], game);
+    next_ = std::max(next_, index + 1);
+}
+
+void ReplayFeed::apply(const Record& r, Game& game) {
+    switch (r.kind) {
+    case Record::Kind::keyDown: keyDown(game.s, static_cast<Integer>(r.value)); break;
+    case Record::Kind::keyUp: keyUp(game.s, static_cast<Integer>(r.value)); break;
+    case Record::Kind::level: {
+        QuietStderr quiet;
+        chooseLevel(game, folder_, static_cast<Integer>(r.value));
+        break;
+    }
+    case Record::Kind::start:
+    case Record::Kind::end: break;  // the run starts and ends rounds itself
+    }
+}
+
+namespace {
+
+QString told(Outcome outcome, std::int32_t score, long long ticks) {
+    return QStringLiteral("%1, score %2, %3 ticks").arg(QLatin1String(outcomeName(outcome))).arg(score).arg(ticks);
+}
+
+class ReplayRun {
+public:
+    ReplayRun(const ReplayOptions& o, const ReplayReading& reading, TraceOut& trace)
+        : o_(o), reading_(reading), records_(reading.recording.records),
+          run_(reading.recording.seed, o.levels, trace, !o.framePng.isEmpty()), feed_(records_, o.levels) {}
+
+    int run() {
+        for (size_t i = 0; i < records_.size(); ++i) {
+            if (records_[i].kind != Record::Kind::start) continue;
+            const int code = playRound(i);
+            if (code != kExitOk) return code;
+        }
+        if (reading_.cutShort) {
+            printErr(QStringLiteral("%1: the recording stops early (%2); replayed up to tick %3\n")
+                         .arg(o_.file, reading_.cutShort->why)
+                         .arg(reading_.cutShort->lastTick));
+            return kExitFailed;
+        }
+        return kExitOk;
+    }
+
+    const QImage& frame() const { return run_.frame(); }
+
+private:
+    int playRound(size_t startAt) {
+        const Record& start = records_[startAt];
+        feed_.applyBefore(startAt, run_.game());
+        const RecordedLevel level = [&] {
+            QuietStderr quiet;
+            return findRecordedLevel(o_.levels, start);
+        }();
+        if (level.match != RecordedLevel::Match::same) return failed(level.error());
+        const StartResult started = run_.start(start.round, level.path);
+        if (!started.started) return failed(QStringLiteral("cannot replay round %1: %2").arg(start.round).arg(started.error));
+        const Record* end = endOf(startAt);
+        const RoundEnd reached = run_.play(feed_, end ? end->tick : reading_.cutShort->lastTick);
+        if (!run_.traceOk()) return kExitFailed;
+        const bool closed = end && end->outcome == Outcome::closed;
+        printSummary(summarize(run_, level.path, reached, QLatin1String(closed ? "closed" : "unfinished")));
+        return end ? compare(*end, reached) : kExitOk;
+    }
+
+    // The timeline of the recording holds only while the rounds last as long
+    // as they did; --verify asks for outcome and score as well.
+    int compare(const Record& end, RoundEnd reached) {
+        const Outcome outcome = outcomeOf(reached);
+        const std::int32_t score = run_.state().SCORE;
+        const long long ticks = run_.clock().roundTicks();
+        if (outcome == end.outcome && score == end.score && ticks == end.ticks) return kExitOk;
+        const bool timelineHolds = outcome == end.outcome && ticks == end.ticks;
+        QString text = QStringLiteral("%1: round %2 differs from the recording: recorded %3, replayed %4")
+                           .arg(o_.file)
+                           .arg(end.round)
+                           .arg(told(end.outcome, end.score, end.ticks), told(outcome, score, ticks));
+        if (!timelineHolds && !o_.verify) text += QStringLiteral("; the rest cannot follow it");
+        printErr(text + QLatin1Char('\n'));
+        return timelineHolds && !o_.verify ? kExitOk : kExitFailed;
+    }
+
+    const Record* endOf(size_t startAt) const {
+        for (size_t i = startAt + 1; i < records_.size(); ++i)
+            if (records_[i].kind == Record::Kind::end) return &records_[i];
+        return nullptr;
+    }
+
+    void printSummary(const RoundSummary& summary) {
+        if (!o_.traceFile.isEmpty() && o_.traceFile == QLatin1String("-")) return;
+        printOut(summaryLine(summary));
+    }
+
+    int failed(const QString& why) {
+        printErr(why + QLatin1Char('\n'));
+        return kExitFailed;
+    }
+
+    const ReplayOptions& o_;
+    const ReplayReading& reading_;
+    const std::vector<Record>& records_;
+    HeadlessRun run_;
+    ReplayFeed feed_;
+};
+
+}  // namespace
+
+int replayRecording(const ReplayOptions& o, const ReplayReading& reading, TraceOut& trace) {
+    ReplayRun run(o, reading, trace);
+    int code = run.run();
+    if (!o.framePng.isEmpty()) {
+        if (const QString error = saveFrame(run.frame(), o.framePng); !error.isEmpty()) {
+            printErr(error + QLatin1Char('\n'));
+            code = kExitFailed;
+        }
+    }
+    return code;
+}
+
+}  // namespace krivol

@@ -1,0 +1,39 @@
+#pragma once
+#include <QString>
+
+#include "cli/headless_run.h"
+#include "replay/replay_reader.h"
+
+namespace krivol {
+
+// A recording's level choices and keys, each in the event step it was
+// recorded for.
+class ReplayFeed : public EventFeed {
+public:
+    ReplayFeed(const std::vector<Record>& records, QString folder) : records_(records), folder_(std::move(folder)) {}
+    void eventStep(long long tick, Game& game) override;
+    // What happened while no round ran, up to the start at `index`.
+    void applyBefore(size_t index, Game& game);
+
+private:
+    void apply(const Record& r, Game& game);
+
+    const std::vector<Record>& records_;
+    QString folder_;
+    size_t next_ = 0;
+};
+
+struct ReplayOptions {
+    QString file;
+    QString levels;  // where the recorded level files are looked up
+    QString traceFile;
+    QString framePng;
+    bool verify = false;
+};
+
+// Replays a recording headless: one summary line per round on standard
+// output (unless the trace goes there), every problem in one line on stderr.
+// Returns the exit code.
+int replayRecording(const ReplayOptions& o, const ReplayReading& reading, TraceOut& trace);
+
+}  // namespace krivol
