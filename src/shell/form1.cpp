@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 
 #include "round/startup.h"
@@ -41,8 +42,8 @@ Form1::Form1(const QString& folder, std::uint32_t seed, std::unique_ptr<SoundPor
       dialogs_(*this),
       game_{s_, pics_, rnd_, Ports{*sound_, labels_, screen_}},
       round_(game_, folder_),
-      driver_(round_, s_, dialogs_),
-      keys_(s_, round_) {
+      driver_(round_, s_, dialogs_, watchers_),
+      keys_(s_, round_, watchers_) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Krivol v2.32"));
     setFont(captionFont());
@@ -74,7 +75,8 @@ void Form1::Form_Load() {
 }
 
 void Form1::OptKri_Click(int index) {
-    showLevelProblem(chooseLevel(game_, folder_, static_cast<Integer>(index)));
+    showLevelProblem(krivol::chooseLevel(game_, folder_, static_cast<Integer>(index)));
+    watchers_.levelChosen(index);
 }
 
 void Form1::Command1_Click() {
@@ -106,12 +108,44 @@ void Form1::showLevelProblem(const LevelReading& level) {
     status.setText(status.fontMetrics().elidedText(line, Qt::ElideRight, status.width()));
 }
 
+void Form1::lockPlayerInput() {
+    keys_.setIgnored(true);
+    for (QRadioButton* option : c_.OptKri) option->setEnabled(false);
+    c_.Command1->setEnabled(false);
+}
+
+void Form1::chooseLevel(int index) {
+    c_.OptKri[static_cast<size_t>(index)]->setChecked(true);
+    OptKri_Click(index);
+}
+
+void Form1::pressStart() { Command1_Click(); }
+
+void Form1::stopRounds() { driver_.stop(); }
+
+void Form1::showNote(const QString& text, bool trouble) {
+    if (!note_) {
+        note_ = new QLabel(this);  // owned by the window
+        note_->setObjectName(QStringLiteral("noteLine"));
+        note_->setGeometry(5, 562, 140, 56);
+        note_->setWordWrap(true);
+        note_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+    QPalette colours = note_->palette();
+    colours.setColor(QPalette::WindowText, trouble ? QColor(176, 0, 0) : QColor(64, 0, 64));
+    note_->setPalette(colours);
+    note_->setToolTip(text);
+    note_->setText(text);
+    note_->show();
+}
+
 void Form1::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
 }
 
 void Form1::Form_Unload() {
+    watchers_.windowClosing();
     s_.g_over = 1;
     sound_->WAV(QString());
     driver_.stop();

@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 #include <QWidget>
+
+class QLabel;
 #include <cstdint>
 #include <memory>
 
@@ -8,6 +10,7 @@
 #include "round/game.h"
 #include "round/round.h"
 #include "shell/form_controls.h"
+#include "shell/game_watcher.h"
 #include "shell/key_filter.h"
 #include "shell/round_driver.h"
 #include "shell/window_ports.h"
@@ -34,6 +37,18 @@ public:
     const Round& round() const { return round_; }
     bool ticking() const { return driver_.ticking(); }
     void setTickObserver(std::function<void(long long)> observer) { driver_.setTickObserver(std::move(observer)); }
+    const QString& folder() const { return folder_; }
+
+    // For a recorder or a replay: follows the game from now on.
+    void addWatcher(GameWatcher& watcher) { watchers_.add(watcher); }
+    // What a replay does in the player's stead.
+    void lockPlayerInput();  // the keyboard, the level options and Старт do nothing
+    void chooseLevel(int index);
+    void pressStart();
+    void stopRounds();  // no further tick, no further round
+    // A line at the bottom of the left strip, for the recording and the replay;
+    // `trouble` shows it in red.
+    void showNote(const QString& text, bool trouble);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -57,8 +72,10 @@ private:
     EndMessageBoxes dialogs_;
     Game game_;
     Round round_;
+    GameWatchers watchers_;
     RoundDriver driver_;
     KeyFilter keys_;
+    QLabel* note_ = nullptr;
 };
 
 }  // namespace krivol

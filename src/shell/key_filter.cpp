@@ -5,6 +5,7 @@
 
 #include "round/keys.h"
 #include "round/round.h"
+#include "shell/game_watcher.h"
 #include "shell/key_codes.h"
 
 namespace krivol {
@@ -19,7 +20,8 @@ bool isGameKey(Integer code) {
 
 }  // namespace
 
-KeyFilter::KeyFilter(GameState& s, const Round& round) : s_(s), round_(round) {
+KeyFilter::KeyFilter(GameState& s, const Round& round, GameWatcher& watcher)
+    : s_(s), round_(round), watcher_(watcher) {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -34,11 +36,19 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     const Integer code = virtualKeyCode(k->key(), k->modifiers());
     // A held key repeats as release+press pairs: the presses only repeat the
     // same assignment, the releases would end the hold between them.
-    if (type == QEvent::KeyPress) keyDown(s_, code);
-    else if (!k->isAutoRepeat()) keyUp(s_, code);
+    if (type == QEvent::KeyPress) handle(true, code);
+    else if (!k->isAutoRepeat()) handle(false, code);
     // Qt passes one key through several receivers (window, focus widget,
     // its parents); the handlers above are idempotent, so that is harmless.
     return round_.running() && isGameKey(code);
+}
+
+void KeyFilter::handle(bool down, Integer code) {
+    if (ignored_) return;
+    const Integer KK = s_.KK, KKU = s_.KKU;
+    if (down) keyDown(s_, code);
+    else keyUp(s_, code);
+    if (s_.KK != KK || s_.KKU != KKU) watcher_.keyHandled(down, code);
 }
 
 }  // namespace krivol

@@ -1,8 +1,11 @@
 #pragma once
 #include <QObject>
 
+#include "state/types.h"
+
 namespace krivol {
 
+class GameWatcher;
 class Round;
 struct GameState;
 
@@ -10,16 +13,22 @@ struct GameState;
 // hands it to the game's key handlers (KK / KKU).
 class KeyFilter : public QObject {
 public:
-    KeyFilter(GameState& s, const Round& round);
+    KeyFilter(GameState& s, const Round& round, GameWatcher& watcher);
     ~KeyFilter() override;
     KeyFilter(const KeyFilter&) = delete;
     KeyFilter& operator=(const KeyFilter&) = delete;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // While a recording plays, the keyboard steers nothing.
+    void setIgnored(bool ignored) { ignored_ = ignored; }
 
 private:
+    void handle(bool down, Integer code);
+
     GameState& s_;
     const Round& round_;
+    GameWatcher& watcher_;
+    bool ignored_ = false;
 };
 
 }  // namespace krivol

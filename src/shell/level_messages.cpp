@@ -101,6 +101,8 @@ QString shortCheckReason(const LevelCheck& check) {
 
 }  // namespace
 
+QString russianFileReason(const FileProblem& problem) { return fileReason(problem); }
+
 QString russianReason(const LevelReading& level) {
     if (!level.picture.ok()) return pictureReason(level.picture.problem);
     return level.check.playable() ? QString() : checkReason(level.check);

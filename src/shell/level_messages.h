@@ -10,5 +10,7 @@ namespace krivol {
 // preview. Both empty for a playable level.
 QString russianReason(const LevelReading& level);
 QString shortRussianReason(const LevelReading& level);
+// Why a file could not be had, in Russian.
+QString russianFileReason(const FileProblem& problem);
 
 }  // namespace krivol

@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <optional>
 
+#include "files/local_path.h"
 #include "shell/form1.h"
+#include "shell/replay_hookup.h"
 
 namespace {
 
@@ -33,7 +35,19 @@ int main(int argc, char* argv[]) {
                                         QStringLiteral("Start the random sequence with N instead of the time of day."),
                                         QStringLiteral("N"));
     parser.addOption(seedOption);
-    parser.process(app);
+    const QCommandLineOption recordOption(QStringLiteral("record"), QStringLiteral("Record the game into FILE."),
+                                          QStringLiteral("FILE"));
+    const QCommandLineOption replayOption(QStringLiteral("replay"),
+                                          QStringLiteral("Play back a recording made with --record."),
+                                          QStringLiteral("FILE"));
+    parser.addOption(recordOption);
+    parser.addOption(replayOption);
+    parser.process(krivol::argumentsFromArgv(argc, argv));
+    if (parser.isSet(replayOption) && (parser.isSet(recordOption) || parser.isSet(seedOption))) {
+        std::fprintf(stderr, "krivol: --replay takes its seed from the recording and records nothing\n");
+        return 2;
+    }
+    krivol::ReplayHookup replay(parser.value(recordOption), parser.value(replayOption));
 
     std::uint32_t seed = timeOfDaySeed();
     if (parser.isSet(seedOption)) {
@@ -45,7 +59,11 @@ int main(int argc, char* argv[]) {
         seed = *parsed;
     }
 
+    if (replay.seed()) seed = *replay.seed();
+
     krivol::Form1 window(QCoreApplication::applicationDirPath(), seed);
+    replay.attach(window, seed);
     window.show();
+    replay.begin();
     return QApplication::exec();
 }

@@ -2,8 +2,8 @@
 
 namespace krivol {
 
-RoundDriver::RoundDriver(Round& round, const GameState& s, EndDialogPort& dialogs)
-    : round_(round), s_(s), dialogs_(dialogs) {
+RoundDriver::RoundDriver(Round& round, const GameState& s, EndDialogPort& dialogs, GameWatcher& watcher)
+    : round_(round), s_(s), dialogs_(dialogs), watcher_(watcher) {
     timer_.setSingleShot(true);
     // A coarse timer may fire 5 % late; the game's pace is the wait itself.
     timer_.setTimerType(Qt::PreciseTimer);
@@ -14,6 +14,7 @@ StartResult RoundDriver::start() {
     if (stopped_ || round_.running()) return {};
     StartResult result = round_.start();
     if (!result.started) return result;
+    watcher_.roundStarted(result.level);
     ticks_ = 0;
     timer_.start(static_cast<int>(s_.UGAME));
     return result;
@@ -25,15 +26,18 @@ void RoundDriver::stop() {
 }
 
 void RoundDriver::tick() {
+    watcher_.beforeTick();
     const RoundEnd end = round_.tick();
     ++ticks_;
     if (observer_) observer_(ticks_);
+    watcher_.tickPlayed(end);
     if (end == RoundEnd::None) {
         if (!stopped_ && round_.running()) timer_.start(static_cast<int>(s_.UGAME));
         return;
     }
     // The single-shot timer is idle here, so no tick runs behind the box.
     round_.finish(end, dialogs_);
+    if (!stopped_) watcher_.roundFinished();
 }
 
 }  // namespace krivol

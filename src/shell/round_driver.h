@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "round/round.h"
+#include "shell/game_watcher.h"
 
 namespace krivol {
 
@@ -12,7 +13,7 @@ namespace krivol {
 // wait. At the end the timer is idle before any end box opens.
 class RoundDriver {
 public:
-    RoundDriver(Round& round, const GameState& s, EndDialogPort& dialogs);
+    RoundDriver(Round& round, const GameState& s, EndDialogPort& dialogs, GameWatcher& watcher);
 
     // The start button: refused (nothing happens) while a round runs or
     // after stop(); otherwise what Round::start() says.
@@ -29,6 +30,7 @@ private:
     Round& round_;
     const GameState& s_;
     EndDialogPort& dialogs_;
+    GameWatcher& watcher_;
     QTimer timer_;
     std::function<void(long long)> observer_;
     long long ticks_ = 0;

@@ -1,0 +1,72 @@
+#include "shell/replay_recorder.h"
+
+#include <QFileInfo>
+
+#include "files/regular_file.h"
+#include "replay/replay_text.h"
+#include "shell/level_messages.h"
+
+namespace krivol {
+
+ReplayRecorder::ReplayRecorder(const QString& path, std::uint32_t seed, const GameState& s,
+                               std::function<void(const QString&)> report)
+    : path_(path), s_(s), report_(std::move(report)) {
+    if (const FileProblem problem = openForWriting(path, file_, QIODevice::Unbuffered)) {
+        ok_ = false;
+        report_(QStringLiteral("Игра не записывается: файл %1 не открыть (%2).").arg(path, russianFileReason(problem)));
+        return;
+    }
+    put(replayHeader(seed));
+}
+
+void ReplayRecorder::keyHandled(bool down, Integer code) {
+    put(replayLine(at(down ? Record::Kind::keyDown : Record::Kind::keyUp, code)));
+}
+
+void ReplayRecorder::levelChosen(int index) { put(replayLine(at(Record::Kind::level, index))); }
+
+void ReplayRecorder::roundStarted(const LevelReading& level) {
+    Record r = at(Record::Kind::start);
+    r.level = QFileInfo(level.picture.path).fileName();
+    r.sha256 = level.picture.sha256;
+    put(replayLine(r));
+    clock_.roundStarted();
+}
+
+void ReplayRecorder::tickPlayed(RoundEnd end) {
+    clock_.tickPlayed();
+    if (end != RoundEnd::None) writeEnd(outcomeOf(end));
+}
+
+void ReplayRecorder::windowClosing() {
+    if (clock_.running()) writeEnd(Outcome::closed);
+}
+
+Record ReplayRecorder::at(Record::Kind kind, int value) const {
+    Record r;
+    r.kind = kind;
+    r.round = clock_.nextRound();
+    r.tick = clock_.nextTick();
+    r.value = value;
+    return r;
+}
+
+void ReplayRecorder::writeEnd(Outcome outcome) {
+    Record r;
+    r.kind = Record::Kind::end;
+    r.round = clock_.round();
+    r.outcome = outcome;
+    r.score = s_.SCORE;
+    r.ticks = clock_.roundTicks();
+    put(replayLine(r));
+    clock_.roundEnded();
+}
+
+void ReplayRecorder::put(const QByteArray& bytes) {
+    if (!ok_) return;
+    if (file_.write(bytes) == bytes.size()) return;
+    ok_ = false;
+    report_(QStringLiteral("Запись игры прервана: в файл %1 не записать (%2).").arg(path_, file_.errorString()));
+}
+
+}  // namespace krivol
