@@ -89,7 +89,7 @@ private:
         const long long ticks = run_.clock().roundTicks();
         if (outcome == end.outcome && score == end.score && ticks == end.ticks) return kExitOk;
         const bool timelineHolds = outcome == end.outcome && ticks == end.ticks;
-        QString text = QStringLiteral("%1: round %2 differs from the recording: recorded %3, replayed %4")
+        QString text = QStringLiteral("%1: round %2 differs from the recording: recorded %3; replayed %4")
                            .arg(o_.file)
                            .arg(end.round)
                            .arg(told(end.outcome, end.score, end.ticks), told(outcome, score, ticks));
