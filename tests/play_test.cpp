@@ -133,6 +133,30 @@ TEST_F(Play, ARoundEndingOnTheLastTickStillGetsItsEndLine) {
     EXPECT_EQ(lines.back()["t"].toInt(), endTick);
 }
 
+TEST_F(Play, PrintsOneSummaryLinePerRoundUnlessTheTraceGoesToStandardOutput) {
+    long long firstEnd = 0;
+    for (const QJsonObject& line : play({level, "--seed", "3", "--rounds", "2", "--trace", "-"}).lines())
+        if (line.contains("end") && !firstEnd) firstEnd = line["t"].toInteger();
+    ASSERT_GT(firstEnd, 0);
+    const QString ticks = QString::number(firstEnd + 10);  // the second round is cut short
+    const CliRun traced = play({level, "--seed", "3", "--rounds", "2", "--ticks", ticks, "--trace", "-"});
+    const auto lines = traced.lines();
+    const QJsonObject& end = lines[static_cast<size_t>(firstEnd) + 1];
+    ASSERT_TRUE(end.contains("end"));
+    const QByteArray expected =
+        QStringLiteral("round=1 level=room.bmp end=%1 score=%2 ticks=%3\nround=2 level=room.bmp end=unfinished "
+                       "score=%4 ticks=10\n")
+            .arg(end["end"].toString())
+            .arg(end["score"].toInt())
+            .arg(firstEnd)
+            .arg(lines.back()["score"].toInt())
+            .toUtf8();
+    const CliRun summed = play({level, "--seed", "3", "--rounds", "2", "--ticks", ticks});
+    EXPECT_EQ(summed.exitCode, 0);
+    EXPECT_EQ(summed.out.toStdString(), expected.toStdString());
+    EXPECT_FALSE(traced.out.contains("round="));
+}
+
 TEST_F(Play, TicksZeroStopsRightAfterTheFirstSetup) {
     const QString png = dir.filePath("setup.png");
     const CliRun run = play({level, "--seed", "5", "--ticks", "0", "--trace", "-", "--frame", png});
