@@ -105,7 +105,7 @@ private:
     }
 
     void printSummary(const RoundSummary& summary) {
-        if (!o_.traceFile.isEmpty() && o_.traceFile == QLatin1String("-")) return;
+        if (o_.traceFile == QLatin1String("-")) return;
         printOut(summaryLine(summary));
     }
 
