@@ -7,16 +7,15 @@ set -u
 
 bin_dir=${1:?usage: window_perf.sh BINARY_DIR [SECONDS]}
 seconds=${2:-10}
-for tool in Xvfb xdotool python3; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool not found"; exit 77; }
-done
+. "$(dirname "$0")/../tests/e2e/xvfb_lib.sh"
+xvfb_need_tools || exit 77
 [ -x "$bin_dir/krivol" ] || { echo "no krivol in $bin_dir"; exit 1; }
 
 work=$(mktemp -d)
-xvfb_pid= game_pid=
+game_pid=
 cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    xvfb_stop
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -28,16 +27,8 @@ python3 "$(dirname "$0")/../tests/e2e/corridor_level.py" "$work/KRIVOL01.BMP"
 # The sounds, when built, so that start-up includes loading them.
 cp "$bin_dir"/*.wav "$bin_dir"/*.WAV "$work/" 2>/dev/null
 
-display=
-for n in $(seq 121 150); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "SKIP: no free X display number"; exit 77; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getmouselocation >/dev/null 2>&1 || { echo "SKIP: Xvfb did not come up"; exit 77; }
+xvfb_start || { echo "no X server"; exit 1; }
+export QT_QPA_PLATFORM=xcb
 
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 window() { xdotool search --onlyvisible --name '^Krivol v2\.32$' 2>/dev/null | head -1; }
@@ -66,7 +57,7 @@ t0=$(ticks_of "$game_pid"); sleep 3; t1=$(ticks_of "$game_pid")
 echo "idle, no round: CPU $(python3 -c "print(f'{100 * ($t1 - $t0) / $hz / 3:.2f}')") % of one core"
 echo "resident memory idle: $(rss_kb "$game_pid") kB"
 
-xdotool mousemove --window "$win" 79 210 click 1   # "Старт"
+xvfb_click "$win" 79 210   # "Старт"
 sleep 0.5
 xdotool windowfocus "$win" 2>/dev/null
 xdotool keydown Left
