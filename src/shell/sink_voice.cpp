@@ -1,28 +1,39 @@
 #include "shell/sink_voice.h"
 
-#include <QMediaDevices>
+#include <utility>
 
 namespace krivol {
 
-SinkVoice::SinkVoice(const WavClip& clip) : format_(clip.format) {
-    reader_.setData(clip.pcm);
-    reader_.open(QIODevice::ReadOnly);
+SinkVoice::SinkVoice(const WavClip& clip, const AudioOutMaker& make) : clip_(clip) {
+    worker_.moveToThread(&thread_);
+    // After the last job, before the thread ends: the device is closed where it was opened.
+    QObject::connect(&thread_, &QThread::finished, &worker_, [this] { out_.reset(); },
+                     Qt::DirectConnection);
+    post([this, make] { out_ = make(); });
+    thread_.setObjectName("krivol audio");
+    thread_.start();
+}
+
+SinkVoice::~SinkVoice() {
+    // Behind every request already handed over, so none of them is dropped.
+    post([this] { thread_.quit(); });
+    thread_.wait();
 }
 
 void SinkVoice::start() {
-    stop();
-    // Without an output (no sound server) a sink would only log a warning per request.
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) return;
-    reader_.seek(0);
-    sink_ = std::make_unique<QAudioSink>(device, format_);
-    sink_->start(&reader_);
+    post([this] {
+        if (out_) out_->play(clip_);
+    });
 }
 
 void SinkVoice::stop() {
-    if (!sink_) return;
-    sink_->stop();
-    sink_.reset();
+    post([this] {
+        if (out_) out_->stop();
+    });
+}
+
+void SinkVoice::post(std::function<void()> job) {
+    QMetaObject::invokeMethod(&worker_, std::move(job), Qt::QueuedConnection);
 }
 
 }  // namespace krivol

@@ -1,27 +1,37 @@
 #pragma once
-#include <QAudioSink>
-#include <QBuffer>
+#include <QObject>
+#include <QThread>
 
+#include <functional>
 #include <memory>
 
+#include "shell/audio_out.h"
+#include "shell/sink_audio_out.h"
 #include "shell/sound_switch.h"
 #include "shell/wav_clip.h"
 
 namespace krivol {
 
-// Plays a decoded clip through a fresh audio sink per start. A new sink each
-// time means nothing queued by an earlier, cut-off start can leak into this one,
-// and a sink left to run dry plays its clip to the very last sample.
+// One preloaded clip with an audio thread of its own. A request only hands the
+// clip over to that thread and returns: opening, feeding and closing the device
+// happen there, so a slow or stuck sound server never holds up a tick.
 class SinkVoice : public Voice {
 public:
-    explicit SinkVoice(const WavClip& clip);
+    explicit SinkVoice(const WavClip& clip, const AudioOutMaker& make = makeSinkAudioOut);
+    ~SinkVoice() override;
+    SinkVoice(const SinkVoice&) = delete;
+    SinkVoice& operator=(const SinkVoice&) = delete;
+
     void start() override;
     void stop() override;
 
 private:
-    QAudioFormat format_;
-    QBuffer reader_;
-    std::unique_ptr<QAudioSink> sink_;
+    void post(std::function<void()> job);
+
+    const WavClip clip_;
+    QThread thread_;
+    QObject worker_;                 // lives on thread_, so posted jobs run there
+    std::unique_ptr<AudioOut> out_;  // made, used and destroyed on thread_ only
 };
 
 }  // namespace krivol

@@ -52,4 +52,32 @@ inline std::vector<Span> loudSpans(const std::vector<double>& s, int rate,
     return spans;
 }
 
+// How long something can be heard in all: the 10 ms windows louder than
+// `thresholdDb` RMS, wherever they are. Gaps (a sound server catching up)
+// do not count, so this compares a recording with its clip.
+inline double loudSeconds(const std::vector<double>& s, int rate, double thresholdDb = -40.0) {
+    double seconds = 0.0;
+    for (const Span& span : loudSpans(s, rate, thresholdDb, 0.0)) seconds += span.length();
+    return seconds;
+}
+
+inline double peakDb(const std::vector<double>& s) {
+    double peak = 0.0;
+    for (double v : s) peak = std::max(peak, std::abs(v));
+    return toDb(peak);
+}
+
+// The RMS level of the loudest 100 ms: how loud a short effect sounds.
+inline double loudestDb(const std::vector<double>& s, int rate) {
+    const std::size_t window = static_cast<std::size_t>(rate) / 10;
+    const std::size_t step = window / 10;
+    double best = 0.0;
+    for (std::size_t at = 0; at + window <= s.size(); at += step) {
+        double energy = 0.0;
+        for (std::size_t i = at; i < at + window; ++i) energy += s[i] * s[i];
+        best = std::max(best, energy / window);
+    }
+    return toDb(std::sqrt(best));
+}
+
 }  // namespace krivol::test
