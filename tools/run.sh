@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the game and starts it. Arguments go to
-# the game (for example --seed 42).
+# Installs what is missing, builds the game and the headless tool
+# (build/bin/krivol-cli) and starts the game. Arguments go to the game (for
+# example --seed 42).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target krivol krivol_data
+cmake --build build --target krivol krivol-cli krivol_data
 exec build/bin/krivol "$@"

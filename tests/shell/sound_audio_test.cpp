@@ -49,8 +49,8 @@ void pump(int ms) {
     }
 }
 
-// A throw-away sound server in a runtime folder of its own, so that parallel
-// tests each get theirs. Everything started in this process afterwards (Qt's
+// A throw-away sound server in a runtime folder of its own, so that tests
+// running in parallel each get theirs. Everything started in this process afterwards (Qt's
 // audio back end, parecord) talks to it through the environment.
 class PulseSandbox {
 public:
@@ -67,6 +67,11 @@ public:
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime_.path()));
         QProcess start;
         start.setProcessChannelMode(QProcess::MergedChannels);
+        // Off the session bus: two daemons of one user on the same bus contend for
+        // its name "org.PulseAudio1", and the loser does not start.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + runtime_.path() + "/no-bus");
+        start.setProcessEnvironment(env);
         // norewinds: otherwise the sink rewrites audio it has already rendered and
         // the monitor loses both silence and sound.
         start.start(daemon, {"--daemonize=yes", "--exit-idle-time=-1", "-n", "--log-target=stderr",
