@@ -28,12 +28,14 @@ xvfb_need_tools() {
 xvfb_timeout() { echo "${KRIVOL_X_TIMEOUT:-60}"; }
 
 # Xvfb writes its display number to -displayfd once it accepts clients, so
-# there is neither a race for a free number nor a guess at how long start-up takes.
+# there is neither a race for a free number nor a guess at how long start-up
+# takes. -noreset: by default the server resets whenever its last client leaves
+# and refuses connections meanwhile, so a client arriving just then would fail.
 xvfb_start() {
     local log=${1:-/dev/null} dir n
     dir=$(mktemp -d) || return 1
     mkfifo "$dir/displayfd" || { rm -rf "$dir"; return 1; }
-    Xvfb -displayfd 3 -screen 0 "${KRIVOL_X_SCREEN:-1024x768x24}" -nolisten tcp \
+    Xvfb -displayfd 3 -noreset -screen 0 "${KRIVOL_X_SCREEN:-1024x768x24}" -nolisten tcp \
         3>"$dir/displayfd" >"$log" 2>&1 &
     xvfb_pid=$!
     read -r -t "$(xvfb_timeout)" n <"$dir/displayfd"
