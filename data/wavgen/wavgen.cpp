@@ -15,7 +15,7 @@ namespace krivol {
 namespace {
 
 constexpr int kRate = 22050;
-constexpr double kPeak = 0.708;     // -3 dBFS leaves headroom for the mixer
+constexpr double kMaxPeak = 0.708;  // -3 dBFS leaves headroom for the mixer
 constexpr double kFadeIn = 0.004;   // seconds; long enough to avoid a click
 constexpr double kFadeOut = 0.012;
 constexpr double kTau = 2.0 * std::numbers::pi;
@@ -126,11 +126,25 @@ void fadeEdges(Samples& s) {
     }
 }
 
-std::vector<std::int16_t> toPcm(Samples s) {
+// RMS of the loudest 100 ms: how loud a short effect sounds, where a peak
+// says little (a click and a roar can share one).
+double loudest(const Samples& s) {
+    const std::size_t window = kRate / 10;
+    double best = 0.0;
+    for (std::size_t at = 0; at + window <= s.size(); at += window / 10) {
+        double energy = 0.0;
+        for (std::size_t i = at; i < at + window; ++i) energy += s[i] * s[i];
+        best = std::max(best, energy / static_cast<double>(window));
+    }
+    return std::sqrt(best);
+}
+
+std::vector<std::int16_t> toPcm(Samples s, double loudnessDb) {
     fadeEdges(s);
     double peak = 0.0;
     for (double v : s) peak = std::max(peak, std::abs(v));
-    const double gain = peak > 0.0 ? kPeak / peak : 0.0;
+    const double level = loudest(s);
+    const double gain = level > 0.0 ? std::min(std::pow(10.0, loudnessDb / 20.0) / level, kMaxPeak / peak) : 0.0;
     std::vector<std::int16_t> pcm;
     pcm.reserve(s.size());
     for (double v : s) pcm.push_back(static_cast<std::int16_t>(std::lround(v * gain * 32767.0)));
@@ -165,16 +179,18 @@ int run(const std::filesystem::path& folder) {
     struct Effect {
         std::filesystem::path name;
         Samples (*make)();
+        double loudnessDb;  // of the loudest 100 ms
     };
+    // The more often a sound plays, the quieter it is.
     const Effect effects[] = {
-        {"b.WAV", bonusChime},
-        {"g.WAV", ghostArrival},
-        {"die.wav", ghostHit},
-        {std::filesystem::path(u8"взрыв.wav"), explosion},
+        {"b.WAV", bonusChime, -18.0},                               // every bonus
+        {"g.WAV", ghostArrival, -14.0},                             // every 500 ticks
+        {"die.wav", ghostHit, -10.0},                               // a ghost shot
+        {std::filesystem::path(u8"взрыв.wav"), explosion, -6.0},  // once a lost round
     };
     for (const Effect& e : effects) {
         const std::filesystem::path path = folder / e.name;
-        if (!writeWav(path, toPcm(e.make()))) {
+        if (!writeWav(path, toPcm(e.make(), e.loudnessDb))) {
             std::cerr << "krivol-wavgen: cannot write " << path << '\n';
             return 1;
         }
