@@ -7,8 +7,8 @@
 
 namespace krivol {
 
-HeadlessRun::HeadlessRun(std::uint32_t seed, const QString& folder, TraceOut& trace, bool keepFrame)
-    : session_(seed, folder), trace_(trace), keepFrame_(keepFrame) {
+HeadlessRun::HeadlessRun(std::uint32_t seed, const DataFolders& folders, TraceOut& trace, bool keepFrame)
+    : session_(seed, folders), trace_(trace), keepFrame_(keepFrame) {
     // Start-up without reading a level for the preview: the round names its file.
     session_.s.SP = 12;
     session_.s.UGAME = 10;

@@ -6,6 +6,7 @@
 #include "cli/trace_out.h"
 #include "replay/session_clock.h"
 #include "round/session.h"
+#include "state/data_folders.h"
 
 namespace krivol {
 
@@ -22,7 +23,7 @@ public:
 // one at each round's end. `play` and `replay` both run on it.
 class HeadlessRun {
 public:
-    HeadlessRun(std::uint32_t seed, const QString& folder, TraceOut& trace, bool keepFrame);
+    HeadlessRun(std::uint32_t seed, const DataFolders& folders, TraceOut& trace, bool keepFrame);
 
     // The start button on `levelFile`; writes the setup line of round `round`.
     StartResult start(int round, const QString& levelFile);
