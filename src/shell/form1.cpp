@@ -47,6 +47,7 @@ Form1::Form1(const DataFolders& folders, std::uint32_t seed, std::unique_ptr<Sou
       keys_(s_, round_, watchers_) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Krivol v") + QLatin1String(build::kVersion));
+    setWindowIcon(gameIcon());
     setFont(captionFont());
     QPalette face = palette();  // button face, as the legend pictures' background
     face.setColor(QPalette::Window, QColor::fromRgb(kButtonFace));
