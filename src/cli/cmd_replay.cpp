@@ -16,13 +16,10 @@ namespace {
 struct ReplayOptionSet {
     QCommandLineOption help = helpOption();
     QCommandLineOption levels = levelsOption();
-    QCommandLineOption trace{QStringLiteral("trace"),
-                             QStringLiteral("Write one JSON line per tick to FILE (- for standard output)."),
-                             QStringLiteral("FILE")};
-    QCommandLineOption frame{QStringLiteral("frame"), QStringLiteral("Save the play field as it last looked to PNG."),
-                             QStringLiteral("PNG")};
+    QCommandLineOption trace = traceOption();
+    QCommandLineOption frame = frameOption();
     QCommandLineOption verify{QStringLiteral("verify"),
-                              QStringLiteral("Exit 1 at the first round that ends otherwise than recorded.")};
+                              QStringLiteral("Exit 1 at the first round whose outcome, score or ticks differ.")};
     QList<QCommandLineOption> all() const { return {help, levels, trace, frame, verify}; }
 };
 
@@ -31,8 +28,7 @@ QString usage(const ReplayOptionSet& set) {
                "Usage: krivol-cli replay FILE [options]\n"
                "Replays a recording made with `krivol --record FILE` without a window and prints\n"
                "one line per round. The level files it names are looked up the way the game\n"
-               "looks them up (--levels DIR first). --trace writes the same JSON lines as `play`;\n"
-               "--verify exits 1 at the first round whose outcome, score or ticks differ.\n\n") +
+               "looks them up (--levels DIR first). --trace writes the same JSON lines as `play`.\n\n") +
            optionHelp(set.all());
 }
 

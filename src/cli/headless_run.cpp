@@ -71,4 +71,14 @@ QString saveFrame(const QImage& frame, const QString& path) {
     return QStringLiteral("cannot write the frame to %1 (%2)").arg(path, why);
 }
 
+QCommandLineOption traceOption() {
+    return {QStringLiteral("trace"), QStringLiteral("Write one JSON line per tick to FILE (- for standard output)."),
+            QStringLiteral("FILE")};
+}
+
+QCommandLineOption frameOption() {
+    return {QStringLiteral("frame"), QStringLiteral("Save the play field as it last looked to PNG."),
+            QStringLiteral("PNG")};
+}
+
 }  // namespace krivol

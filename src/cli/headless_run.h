@@ -1,4 +1,5 @@
 #pragma once
+#include <QCommandLineOption>
 #include <QImage>
 #include <QString>
 #include <cstdint>
@@ -52,6 +53,10 @@ private:
 };
 
 const char* roundEndName(RoundEnd end);
+
+// --trace FILE and --frame PNG, as play and replay both take them.
+QCommandLineOption traceOption();
+QCommandLineOption frameOption();
 
 // Saves the last frame as a PNG; an error in one line, or empty.
 QString saveFrame(const QImage& frame, const QString& path);

@@ -36,7 +36,7 @@ QString levelArgumentHelp() {
 }
 
 QCommandLineOption levelsOption() {
-    return {QStringLiteral("levels"), QStringLiteral("Look for a numbered LEVEL in DIR first."), QStringLiteral("DIR")};
+    return {QStringLiteral("levels"), QStringLiteral("Look for level files (KRIVOLnn.BMP) in DIR first."), QStringLiteral("DIR")};
 }
 
 QString applyLevelsOption(const QCommandLineParser& parser, const QCommandLineOption& levels,

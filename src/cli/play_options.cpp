@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 
 #include "cli/cli_io.h"
+#include "cli/headless_run.h"
 #include "cli/level_input.h"
 #include "cli/option_help.h"
 
@@ -32,11 +33,8 @@ struct PlayOptionSet {
                              QStringLiteral("T")};
     QCommandLineOption rounds{QStringLiteral("rounds"), QStringLiteral("Play R rounds one after another (default 1)."),
                               QStringLiteral("R")};
-    QCommandLineOption trace{QStringLiteral("trace"),
-                             QStringLiteral("Write one JSON line per tick to FILE (- for standard output)."),
-                             QStringLiteral("FILE")};
-    QCommandLineOption frame{QStringLiteral("frame"), QStringLiteral("Save the play field as it last looked to PNG."),
-                             QStringLiteral("PNG")};
+    QCommandLineOption trace = traceOption();
+    QCommandLineOption frame = frameOption();
     QCommandLineOption levels = levelsOption();
 
     QList<QCommandLineOption> all() const { return {help, seed, keys, ticks, rounds, trace, frame, levels}; }

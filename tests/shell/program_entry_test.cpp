@@ -26,7 +26,13 @@ TEST(ProgramEntry, HelpVersionUsageErrorsAndNoDisplay) {
     QTemporaryDir dir;
     const QString notAFolder = dir.filePath(QStringLiteral("nowhere"));
     const Start starts[] = {
-        {"krivol", {"--help"}, {}, 0, {"-h, --help", "-v, --version", "--seed <N>", "--levels <DIR>"}, {}},
+        {"krivol",
+         {"--help"},
+         {},
+         0,
+         {"-h, --help", "-v, --version", "--seed <N>", "--levels <DIR>", "--record <FILE>", "--replay <FILE>"},
+         {}},
+        {"krivol", {"--replay", "a", "--seed", "1"}, {}, 2, {}, "krivol: --replay takes its seed from the recording and records nothing"},
         {"krivol", {"--version"}, {}, 0, {"krivol " + version + "\n"}, {}},
         {"krivol", {}, {}, 1, {}, noDisplay},
         {"krivol", {}, {"DISPLAY=:9999"}, 1, {}, noDisplay},
@@ -45,6 +51,7 @@ TEST(ProgramEntry, HelpVersionUsageErrorsAndNoDisplay) {
          {"-h, --help", "--seed N", "--keys FILE", "--ticks T", "--rounds R", "--trace FILE", "--frame PNG",
           "--levels DIR"},
          {}},
+        {"krivol-cli", {"replay", "--help"}, {}, 0, {"--levels DIR", "--trace FILE", "--frame PNG", "--verify"}, {}},
     };
     for (const Start& start : starts) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
