@@ -10,6 +10,7 @@ packages=(
   fonts-dejavu-core
   xvfb xdotool imagemagick x11-utils
   pulseaudio pulseaudio-utils
+  dpkg-dev file desktop-file-utils appstream lintian man-db
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -38,7 +38,7 @@ QString report(const QString& path, const LevelCheck& check) {
 
 }  // namespace
 
-int runCheck(const QStringList& args) {
+int runCheck(const QStringList& args, const DataFolders& folders) {
     const LevelCommandHelp help{
         QStringLiteral("check LEVEL"),
         QStringLiteral("Says whether the level picture LEVEL is playable: it needs at least\n"
@@ -47,7 +47,7 @@ int runCheck(const QStringList& args) {
                        "cell (24, 27). Also tells whether that cell is a wall and warns of dot\n"
                        "cells that cannot be reached.\n"
                        "Exit status: 0 playable, 1 not playable, 2 usage or read error.\n")};
-    const LevelArgument level = parseLevelArgument(args, help);
+    const LevelArgument level = parseLevelArgument(args, help, folders);
     if (level.exitNow) return *level.exitNow;
     const LevelReading loaded = loadLevelGrid(level.path);
     if (!loaded.picture.ok()) {

@@ -20,13 +20,13 @@ QString gridText(const Field& FLD) {
 
 }  // namespace
 
-int runGrid(const QStringList& args) {
+int runGrid(const QStringList& args, const DataFolders& folders) {
     const LevelCommandHelp help{
         QStringLiteral("grid LEVEL"),
         QStringLiteral("Prints the 50x50 cell grid that the level picture LEVEL gives:\n"
                        "line y holds the codes of cells (1, y) to (50, y), one space apart\n"
                        "(100 wall, 1 dot, 0 empty floor).\n")};
-    const LevelArgument level = parseLevelArgument(args, help);
+    const LevelArgument level = parseLevelArgument(args, help, folders);
     if (level.exitNow) return *level.exitNow;
     const LevelReading loaded = loadLevelGrid(level.path);
     if (!loaded.picture.ok()) {

@@ -1,4 +1,3 @@
-#include <QFileInfo>
 #include <limits>
 
 #include "cli/cli_io.h"
@@ -51,8 +50,8 @@ int playRounds(const PlayOptions& o, HeadlessRun& run, KeyFeed& keys, bool summa
 
 }  // namespace
 
-int runPlay(const QStringList& args) {
-    const ParsedPlay parsed = parsePlayOptions(args);
+int runPlay(const QStringList& args, const DataFolders& folders) {
+    const ParsedPlay parsed = parsePlayOptions(args, folders);
     if (parsed.exitNow) return *parsed.exitNow;
     const PlayOptions& o = parsed.options;
     KeyScript keys;
@@ -68,7 +67,7 @@ int runPlay(const QStringList& args) {
         printErr(trace.error() + QLatin1Char('\n'));
         return kExitFailed;
     }
-    HeadlessRun run(o.seed, QFileInfo(o.level).absolutePath(), trace, !o.framePng.isEmpty());
+    HeadlessRun run(o.seed, o.folders, trace, !o.framePng.isEmpty());
     KeyFeed feed(std::move(keys.events));
     int code = playRounds(o, run, feed, !trace.toStdout());
     if (code == kExitOk && !o.framePng.isEmpty()) {

@@ -3,46 +3,55 @@
 
 #include "cli/cli_io.h"
 #include "cli/commands.h"
+#include "cli/level_input.h"
+#include "cli/option_help.h"
 #include "cli/replay_run.h"
-#include "files/local_path.h"
 #include "files/regular_file.h"
 
 namespace krivol {
 
 namespace {
 
-const QString kUsage = QStringLiteral(
-    "Usage: krivol-cli replay FILE [--levels DIR] [--trace FILE|-] [--frame PNG] [--verify]\n"
-    "Replays a recording made with `krivol --record FILE` without a window and prints\n"
-    "one line per round. The level files it names are looked up in DIR (the program's\n"
-    "folder unless given). --trace writes the same JSON lines as `play`; --verify\n"
-    "exits 1 at the first round whose outcome, score or ticks differ from the recording.\n");
+// Every option of `replay`, with its one line of help.
+struct ReplayOptionSet {
+    QCommandLineOption help = helpOption();
+    QCommandLineOption levels = levelsOption();
+    QCommandLineOption trace = traceOption();
+    QCommandLineOption frame = frameOption();
+    QCommandLineOption verify{QStringLiteral("verify"),
+                              QStringLiteral("Exit 1 at the first round whose outcome, score or ticks differ.")};
+    QList<QCommandLineOption> all() const { return {help, levels, trace, frame, verify}; }
+};
+
+QString usage(const ReplayOptionSet& set) {
+    return QStringLiteral(
+               "Usage: krivol-cli replay FILE [options]\n"
+               "Replays a recording made with `krivol --record FILE` without a window and prints\n"
+               "one line per round. The level files it names are looked up the way the game\n"
+               "looks them up (--levels DIR first). --trace writes the same JSON lines as `play`.\n\n") +
+           optionHelp(set.all());
+}
 
 std::optional<int> parseReplayOptions(const QStringList& args, ReplayOptions& o) {
+    const ReplayOptionSet set;
     QCommandLineParser parser;
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
-    const QCommandLineOption levels(QStringLiteral("levels"), QStringLiteral("Level folder."), QStringLiteral("DIR"));
-    const QCommandLineOption trace(QStringLiteral("trace"), QStringLiteral("Trace file."), QStringLiteral("FILE"));
-    const QCommandLineOption frame(QStringLiteral("frame"), QStringLiteral("Last frame."), QStringLiteral("PNG"));
-    const QCommandLineOption verify(QStringLiteral("verify"), QStringLiteral("Compare with the recording."));
-    parser.addOptions({help, levels, trace, frame, verify});
-    if (!parser.parse(args)) {
-        printErr(parser.errorText() + QLatin1Char('\n') + kUsage);
+    parser.addOptions(set.all());
+    const auto usageError = [&set](const QString& why) {
+        printErr(why + QLatin1Char('\n') + usage(set));
         return kExitUsage;
-    }
-    if (parser.isSet(help)) {
-        printOut(kUsage);
+    };
+    if (!parser.parse(args)) return usageError(parser.errorText());
+    if (parser.isSet(set.help)) {
+        printOut(usage(set));
         return kExitOk;
     }
-    if (parser.positionalArguments().size() != 1) {
-        printErr(QStringLiteral("expected exactly one replay FILE\n") + kUsage);
-        return kExitUsage;
-    }
+    if (parser.positionalArguments().size() != 1) return usageError(QStringLiteral("expected exactly one replay FILE"));
+    if (const QString error = applyLevelsOption(parser, set.levels, o.folders); !error.isEmpty())
+        return usageError(error);
     o.file = parser.positionalArguments().first();
-    o.levels = parser.isSet(levels) ? parser.value(levels) : programFolder();
-    o.traceFile = parser.value(trace);
-    o.framePng = parser.value(frame);
-    o.verify = parser.isSet(verify);
+    o.traceFile = parser.value(set.trace);
+    o.framePng = parser.value(set.frame);
+    o.verify = parser.isSet(set.verify);
     return std::nullopt;
 }
 
@@ -58,8 +67,9 @@ ReplayReading readReplayFile(const QString& path) {
 
 }  // namespace
 
-int runReplay(const QStringList& args) {
+int runReplay(const QStringList& args, const DataFolders& folders) {
     ReplayOptions o;
+    o.folders = folders;
     if (const std::optional<int> exitNow = parseReplayOptions(args, o)) return *exitNow;
     const ReplayReading reading = readReplayFile(o.file);
     if (!reading.error.isEmpty()) {

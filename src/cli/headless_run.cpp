@@ -7,8 +7,8 @@
 
 namespace krivol {
 
-HeadlessRun::HeadlessRun(std::uint32_t seed, const QString& folder, TraceOut& trace, bool keepFrame)
-    : session_(seed, folder), trace_(trace), keepFrame_(keepFrame) {
+HeadlessRun::HeadlessRun(std::uint32_t seed, const DataFolders& folders, TraceOut& trace, bool keepFrame)
+    : session_(seed, folders), trace_(trace), keepFrame_(keepFrame) {
     // Start-up without reading a level for the preview: the round names its file.
     session_.s.SP = 12;
     session_.s.UGAME = 10;
@@ -69,6 +69,16 @@ QString saveFrame(const QImage& frame, const QString& path) {
     if (!problem && frame.save(&file, "PNG") && file.flush()) return {};
     const QString why = problem ? describe(problem) : file.errorString();
     return QStringLiteral("cannot write the frame to %1 (%2)").arg(path, why);
+}
+
+QCommandLineOption traceOption() {
+    return {QStringLiteral("trace"), QStringLiteral("Write one JSON line per tick to FILE (- for standard output)."),
+            QStringLiteral("FILE")};
+}
+
+QCommandLineOption frameOption() {
+    return {QStringLiteral("frame"), QStringLiteral("Save the play field as it last looked to PNG."),
+            QStringLiteral("PNG")};
 }
 
 }  // namespace krivol

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCommandLineOption>
 #include <QImage>
 #include <QString>
 #include <cstdint>
@@ -6,6 +7,7 @@
 #include "cli/trace_out.h"
 #include "replay/session_clock.h"
 #include "round/session.h"
+#include "state/data_folders.h"
 
 namespace krivol {
 
@@ -22,7 +24,7 @@ public:
 // one at each round's end. `play` and `replay` both run on it.
 class HeadlessRun {
 public:
-    HeadlessRun(std::uint32_t seed, const QString& folder, TraceOut& trace, bool keepFrame);
+    HeadlessRun(std::uint32_t seed, const DataFolders& folders, TraceOut& trace, bool keepFrame);
 
     // The start button on `levelFile`; writes the setup line of round `round`.
     StartResult start(int round, const QString& levelFile);
@@ -51,6 +53,10 @@ private:
 };
 
 const char* roundEndName(RoundEnd end);
+
+// --trace FILE and --frame PNG, as play and replay both take them.
+QCommandLineOption traceOption();
+QCommandLineOption frameOption();
 
 // Saves the last frame as a PNG; an error in one line, or empty.
 QString saveFrame(const QImage& frame, const QString& path);

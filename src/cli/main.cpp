@@ -5,7 +5,10 @@
 
 #include "cli/cli_io.h"
 #include "cli/commands.h"
+#include "cli/option_help.h"
 #include "files/local_path.h"
+#include "state/build_info.h"
+#include "state/data_folders.h"
 
 namespace krivol {
 
@@ -13,7 +16,7 @@ namespace {
 
 struct Command {
     const char* name;
-    int (*run)(const QStringList& args);
+    int (*run)(const QStringList& args, const DataFolders& folders);
     const char* summary;
 };
 
@@ -21,17 +24,26 @@ struct Command {
 constexpr std::array<Command, 4> kCommands{{
     {"grid", runGrid, "grid LEVEL    print the 50x50 cell grid of a level picture"},
     {"check", runCheck, "check LEVEL   tell whether a level picture is playable"},
-    {"play", runPlay, "play ...      play a round without a window"},
+    {"play", runPlay, "play LEVEL    play rounds without a window"},
     {"replay", runReplay, "replay FILE   replay a recording of the game without a window"},
 }};
 
-QString usage() {
+// The tool's own options, before the command word.
+struct TopOptions {
+    QCommandLineOption help = helpOption();
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Show the version and exit.")};
+    QList<QCommandLineOption> all() const { return {help, version}; }
+};
+
+QString usage(const TopOptions& options) {
     QString text = QStringLiteral(
-        "Usage: krivol-cli COMMAND [ARGUMENTS]\n"
+        "Usage: krivol-cli [options] COMMAND [ARGUMENTS]\n"
         "Krivol without its window: level tools and headless play.\n\nCommands:\n");
     for (const Command& command : kCommands)
         text += QStringLiteral("  %1\n").arg(QLatin1String(command.summary));
-    return text + QStringLiteral("\nkrivol-cli COMMAND --help shows a command's own help.\n");
+    return text + QLatin1Char('\n') + optionHelp(options.all()) +
+           QStringLiteral("\nkrivol-cli COMMAND --help shows a command's own options.\n");
 }
 
 const Command* findCommand(const QString& name) {
@@ -41,32 +53,35 @@ const Command* findCommand(const QString& name) {
     return nullptr;
 }
 
-int dispatch(const QStringList& arguments) {
+int dispatch(const QStringList& arguments, const DataFolders& folders) {
     QCommandLineParser parser;
     // Options after the command word belong to the command.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Show this help."));
-    parser.addOption(helpOption);
+    const TopOptions options;
+    parser.addOptions(options.all());
     if (!parser.parse(arguments)) {
-        printErr(parser.errorText() + QLatin1Char('\n') + usage());
+        printErr(parser.errorText() + QLatin1Char('\n') + usage(options));
         return kExitUsage;
     }
     const QStringList words = parser.positionalArguments();
     if (words.isEmpty()) {
-        if (parser.isSet(helpOption)) {
-            printOut(usage());
+        if (parser.isSet(options.help)) {
+            printOut(usage(options));
             return kExitOk;
         }
-        printErr(QStringLiteral("no command given\n") + usage());
+        if (parser.isSet(options.version)) {
+            printOut(QStringLiteral("krivol-cli %1\n").arg(QLatin1String(build::kVersion)));
+            return kExitOk;
+        }
+        printErr(QStringLiteral("no command given\n") + usage(options));
         return kExitUsage;
     }
     const Command* command = findCommand(words.first());
     if (!command) {
-        printErr(QStringLiteral("unknown command \"%1\"\n").arg(words.first()) + usage());
+        printErr(QStringLiteral("unknown command \"%1\"\n").arg(words.first()) + usage(options));
         return kExitUsage;
     }
-    return command->run(words);
+    return command->run(words, folders);
 }
 
 }  // namespace
@@ -77,7 +92,9 @@ int main(int argc, char* argv[]) {
     try {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("krivol-cli"));
-        return krivol::checkedExit(krivol::dispatch(krivol::argumentsFromArgv(argc, argv)));
+        QCoreApplication::setApplicationVersion(QLatin1String(krivol::build::kVersion));
+        const auto folders = krivol::DataFolders::besideProgram(krivol::programFolder());
+        return krivol::checkedExit(krivol::dispatch(krivol::argumentsFromArgv(argc, argv), folders));
     } catch (const std::exception& error) {
         krivol::printErr(
             QStringLiteral("krivol-cli: %1\n").arg(QString::fromLocal8Bit(error.what())));

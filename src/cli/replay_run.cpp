@@ -25,7 +25,7 @@ void ReplayFeed::apply(const Record& r, Game& game) {
     case Record::Kind::keyUp: keyUp(game.s, static_cast<Integer>(r.value)); break;
     case Record::Kind::level: {
         QuietStderr quiet;
-        chooseLevel(game, folder_, static_cast<Integer>(r.value));
+        chooseLevel(game, folders_, static_cast<Integer>(r.value));
         break;
     }
     case Record::Kind::start:
@@ -43,7 +43,7 @@ class ReplayRun {
 public:
     ReplayRun(const ReplayOptions& o, const ReplayReading& reading, TraceOut& trace)
         : o_(o), reading_(reading), records_(reading.recording.records),
-          run_(reading.recording.seed, o.levels, trace, !o.framePng.isEmpty()), feed_(records_, o.levels) {}
+          run_(reading.recording.seed, o.folders, trace, !o.framePng.isEmpty()), feed_(records_, o.folders) {}
 
     int run() {
         for (size_t i = 0; i < records_.size(); ++i) {
@@ -68,7 +68,7 @@ private:
         feed_.applyBefore(startAt, run_.game());
         const RecordedLevel level = [&] {
             QuietStderr quiet;
-            return findRecordedLevel(o_.levels, start);
+            return findRecordedLevel(o_.folders, start);
         }();
         if (level.match != RecordedLevel::Match::same) return failed(level.error());
         const StartResult started = run_.start(start.round, level.path);

@@ -3,6 +3,7 @@
 
 #include "cli/headless_run.h"
 #include "replay/replay_reader.h"
+#include "state/data_folders.h"
 
 namespace krivol {
 
@@ -10,7 +11,8 @@ namespace krivol {
 // recorded for.
 class ReplayFeed : public EventFeed {
 public:
-    ReplayFeed(const std::vector<Record>& records, QString folder) : records_(records), folder_(std::move(folder)) {}
+    ReplayFeed(const std::vector<Record>& records, DataFolders folders)
+        : records_(records), folders_(std::move(folders)) {}
     void eventStep(long long tick, Game& game) override;
     // What happened while no round ran, up to the start at `index`.
     void applyBefore(size_t index, Game& game);
@@ -19,13 +21,13 @@ private:
     void apply(const Record& r, Game& game);
 
     const std::vector<Record>& records_;
-    QString folder_;
+    DataFolders folders_;
     size_t next_ = 0;
 };
 
 struct ReplayOptions {
     QString file;
-    QString levels;  // where the recorded level files are looked up
+    DataFolders folders;  // where the recorded level files are looked up
     QString traceFile;
     QString framePng;
     bool verify = false;

@@ -2,9 +2,9 @@
 
 namespace krivol {
 
-RecordedLevel findRecordedLevel(const QString& folder, const Record& start) {
+RecordedLevel findRecordedLevel(const DataFolders& folders, const Record& start) {
     RecordedLevel level;
-    level.path = folder + QLatin1Char('/') + start.level;
+    level.path = folders.levelFile(start.level);
     level.picture = loadLevelPicture(level.path);
     // Bytes that no longer decode are not the recorded ones either, but the
     // loader's reason says more.

@@ -5,6 +5,7 @@
 #include "files/line_reader.h"
 #include "files/local_path.h"
 #include "replay/replay_text.h"
+#include "state/level.h"
 
 namespace krivol {
 

@@ -1,7 +1,6 @@
 #include "replay/replay_text.h"
 
 #include "files/local_path.h"
-#include "state/level.h"
 
 namespace krivol {
 
@@ -50,7 +49,5 @@ QByteArray replayLine(const Record& r) {
     }
     return {};
 }
-
-QString levelFileName(int index) { return levelPath(QString(), index).mid(1); }
 
 }  // namespace krivol

@@ -21,7 +21,4 @@ QByteArray replayHeader(std::uint32_t seed);
 // One record as a whole line, its line break included.
 QByteArray replayLine(const Record& record);
 
-// The name a level option looks up, without its folder: "KRIVOL02.BMP".
-QString levelFileName(int index);
-
 }  // namespace krivol

@@ -77,7 +77,7 @@ void Round::finish(RoundEnd end, EndDialogPort& dialogs) {
 }
 
 QString Round::levelFile() const {
-    return pinnedLevel_.isEmpty() ? levelPath(folder_, g_.s.N_KRI) : pinnedLevel_;
+    return pinnedLevel_.isEmpty() ? folders_.levelFile(g_.s.N_KRI) : pinnedLevel_;
 }
 
 void Round::present() {

@@ -3,6 +3,7 @@
 
 #include "render/level_preview.h"
 #include "round/game.h"
+#include "state/data_folders.h"
 
 namespace krivol {
 
@@ -19,7 +20,7 @@ struct StartResult {
 // reports an end.
 class Round {
 public:
-    Round(Game& game, QString folder) : g_(game), folder_(std::move(folder)) {}
+    Round(Game& game, DataFolders folders) : g_(game), folders_(std::move(folders)) {}
 
     // The start button. Refused while a round runs and for a level that cannot
     // be read or played; nothing of the game changes then.
@@ -38,7 +39,7 @@ private:
     void present();
 
     Game& g_;
-    QString folder_;
+    DataFolders folders_;
     QString pinnedLevel_;
     bool running_ = false;
 };

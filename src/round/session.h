@@ -23,8 +23,8 @@ public:
 // A whole game without a window: state, pictures, one seeded sequence and
 // ports that record what would have been heard or shown.
 struct Session {
-    Session(std::uint32_t seed, const QString& folder)
-        : rnd(seed), pics(makeSurfaces()), round(game, folder) {}
+    Session(std::uint32_t seed, const DataFolders& folders)
+        : rnd(seed), pics(makeSurfaces()), round(game, folders) {}
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 

@@ -7,17 +7,17 @@
 
 namespace krivol {
 
-LevelReading startUp(Game& g, const QString& folder) {
+LevelReading startUp(Game& g, const DataFolders& folders) {
     g.s.SP = 12;
     g.s.UGAME = 10;
-    LevelReading level = chooseLevel(g, folder, 1);
+    LevelReading level = chooseLevel(g, folders, 1);
     drawLegend(g.pics, g.s.SP);
     return level;
 }
 
-LevelReading chooseLevel(Game& g, const QString& folder, Integer index) {
+LevelReading chooseLevel(Game& g, const DataFolders& folders, Integer index) {
     g.s.N_KRI = index;
-    g.s.nam_kri = levelPath(folder, g.s.N_KRI);
+    g.s.nam_kri = folders.levelFile(g.s.N_KRI);
     // The grid is read only to tell the player at once why a level cannot be
     // played; COL is the round's, so a preview leaves it alone.
     Long previewCOL = 0;

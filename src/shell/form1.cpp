@@ -15,14 +15,15 @@
 #include "shell/level_messages.h"
 #include "shell/picture_box.h"
 #include "shell/sound_player.h"
+#include "state/build_info.h"
 
 namespace krivol {
 
 namespace {
 
-std::unique_ptr<SoundPort> orWaveFiles(std::unique_ptr<SoundPort> sound, const QString& folder) {
+std::unique_ptr<SoundPort> orWaveFiles(std::unique_ptr<SoundPort> sound, const DataFolders& folders) {
     if (sound) return sound;
-    return std::make_unique<SoundPlayer>(folder);
+    return std::make_unique<SoundPlayer>(folders);
 }
 
 void centreOnScreen(QWidget& w) {
@@ -31,21 +32,22 @@ void centreOnScreen(QWidget& w) {
 
 }  // namespace
 
-Form1::Form1(const QString& folder, std::uint32_t seed, std::unique_ptr<SoundPort> sound)
-    : folder_(folder),
+Form1::Form1(const DataFolders& folders, std::uint32_t seed, std::unique_ptr<SoundPort> sound)
+    : folders_(folders),
       rnd_(seed),
       pics_(makeSurfaces()),
-      sound_(orWaveFiles(std::move(sound), folder)),
+      sound_(orWaveFiles(std::move(sound), folders_)),
       c_(buildControls(*this, pics_)),
       labels_(*c_.Label1, *c_.Lab_P),
       screen_(*c_.Pic1, *c_.PicLOAD),
       dialogs_(*this),
       game_{s_, pics_, rnd_, Ports{*sound_, labels_, screen_}},
-      round_(game_, folder_),
+      round_(game_, folders_),
       driver_(round_, s_, dialogs_, watchers_),
       keys_(s_, round_, watchers_) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Krivol v2.32"));
+    setWindowTitle(QStringLiteral("Krivol v") + QLatin1String(build::kVersion));
+    setWindowIcon(gameIcon());
     setFont(captionFont());
     QPalette face = palette();  // button face, as the legend pictures' background
     face.setColor(QPalette::Window, QColor::fromRgb(kButtonFace));
@@ -67,7 +69,7 @@ Form1::~Form1() = default;
 void Form1::Form_Load() {
     // The seed was taken by rnd_; nothing here draws from the sequence, so a
     // seed replays exactly as the headless tool plays it.
-    const LevelReading level = startUp(game_, folder_);
+    const LevelReading level = startUp(game_, folders_);
     c_.PicS->move(-50, c_.PicS->y());
     c_.PicS->hide();
     c_.Pic_inf->refreshAll();
@@ -75,7 +77,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::OptKri_Click(int index) {
-    showLevelProblem(krivol::chooseLevel(game_, folder_, static_cast<Integer>(index)));
+    showLevelProblem(krivol::chooseLevel(game_, folders_, static_cast<Integer>(index)));
     watchers_.levelChosen(index);
 }
 

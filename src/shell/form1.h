@@ -14,6 +14,7 @@ class QLabel;
 #include "shell/key_filter.h"
 #include "shell/round_driver.h"
 #include "shell/window_ports.h"
+#include "state/data_folders.h"
 #include "state/game_state.h"
 #include "state/rnd.h"
 
@@ -23,9 +24,9 @@ namespace krivol {
 // sequence and the round; its handlers carry the designer's names.
 class Form1 : public QWidget {
 public:
-    // `folder` holds the levels and sounds; `seed` starts the random
-    // sequence. Without a sound port the wave files of `folder` are played.
-    Form1(const QString& folder, std::uint32_t seed, std::unique_ptr<SoundPort> sound = nullptr);
+    // `folders` hold the levels and sounds; `seed` starts the random
+    // sequence. Without a sound port the wave files found there are played.
+    Form1(const DataFolders& folders, std::uint32_t seed, std::unique_ptr<SoundPort> sound = nullptr);
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
     ~Form1() override;
@@ -37,7 +38,7 @@ public:
     const Round& round() const { return round_; }
     bool ticking() const { return driver_.ticking(); }
     void setTickObserver(std::function<void(long long)> observer) { driver_.setTickObserver(std::move(observer)); }
-    const QString& folder() const { return folder_; }
+    const DataFolders& folders() const { return folders_; }
 
     // For a recorder or a replay: follows the game from now on.
     void addWatcher(GameWatcher& watcher) { watchers_.add(watcher); }
@@ -61,7 +62,7 @@ private:
     // The line under the preview and its tooltip: why the level cannot be played.
     void showLevelProblem(const LevelReading& level);
 
-    QString folder_;
+    DataFolders folders_;
     GameState s_;
     Rnd rnd_;
     Surfaces pics_;

@@ -1,7 +1,10 @@
 #include "shell/form_look.h"
 
 #include <QPalette>
+#include <QPixmap>
 #include <QWidget>
+
+#include "assets/icon.h"
 
 namespace krivol {
 
@@ -19,6 +22,12 @@ QFont sans(int pixels, bool bold) {
 }
 
 }  // namespace
+
+QIcon gameIcon() {
+    QIcon icon;
+    for (const int size : assets::kIconSizes) icon.addPixmap(QPixmap::fromImage(assets::heroIcon(size)));
+    return icon;
+}
 
 QFont captionFont() { return sans(10, false); }
 QFont headingFont() { return sans(13, true); }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 
 class QWidget;
 
@@ -11,6 +12,9 @@ namespace krivol {
 QFont captionFont();  // the window's default text
 QFont headingFont();  // the "Очки" heading
 QFont counterFont();  // the score and shots boxes
+
+// The hero at every icon size, the same pictures the desktop icons are made of.
+QIcon gameIcon();
 
 void setTextColour(QWidget& w, const QColor& colour);
 void setBackgroundColour(QWidget& w, const QColor& colour);

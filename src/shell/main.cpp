@@ -1,67 +1,42 @@
-#include <QApplication>
-#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QTime>
 #include <cstdio>
-#include <optional>
 
 #include "files/local_path.h"
+#include "shell/display_start.h"
 #include "shell/form1.h"
 #include "shell/replay_hookup.h"
+#include "shell/window_options.h"
+#include "state/build_info.h"
+#include "state/data_folders.h"
 
 namespace {
 
 // Whole seconds since local midnight: every start plays differently.
 std::uint32_t timeOfDaySeed() { return static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000); }
 
-std::optional<std::uint32_t> parseSeed(const QString& text) {
-    bool ok = false;
-    const qulonglong value = text.toULongLong(&ok);
-    if (!ok || value > 0xFFFFFFFFull) return std::nullopt;
-    return static_cast<std::uint32_t>(value);
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("krivol"));
-    QApplication::setApplicationVersion(QStringLiteral("2.32"));
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Krivol, a maze arcade game."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption seedOption(QStringLiteral("seed"),
-                                        QStringLiteral("Start the random sequence with N instead of the time of day."),
-                                        QStringLiteral("N"));
-    parser.addOption(seedOption);
-    const QCommandLineOption recordOption(QStringLiteral("record"), QStringLiteral("Record the game into FILE."),
-                                          QStringLiteral("FILE"));
-    const QCommandLineOption replayOption(QStringLiteral("replay"),
-                                          QStringLiteral("Play back a recording made with --record."),
-                                          QStringLiteral("FILE"));
-    parser.addOption(recordOption);
-    parser.addOption(replayOption);
-    parser.process(krivol::argumentsFromArgv(argc, argv));
-    if (parser.isSet(replayOption) && (parser.isSet(recordOption) || parser.isSet(seedOption))) {
-        std::fprintf(stderr, "krivol: --replay takes its seed from the recording and records nothing\n");
-        return 2;
-    }
-    krivol::ReplayHookup replay(parser.value(recordOption), parser.value(replayOption));
-
-    std::uint32_t seed = timeOfDaySeed();
-    if (parser.isSet(seedOption)) {
-        const auto parsed = parseSeed(parser.value(seedOption));
-        if (!parsed) {
-            std::fprintf(stderr, "krivol: --seed takes a number from 0 to 4294967295\n");
+    const krivol::ParsedWindowOptions parsed = krivol::parseWindowOptions(krivol::argumentsFromArgv(argc, argv));
+    if (parsed.exitNow) return *parsed.exitNow;
+    const krivol::WindowOptions& o = parsed.options;
+    krivol::DataFolders folders = krivol::DataFolders::besideProgram(krivol::programFolder());
+    if (!o.levelsFolder.isEmpty()) {
+        if (const QString error = folders.preferLevelsFrom(o.levelsFolder); !error.isEmpty()) {
+            std::fprintf(stderr, "krivol: %s\n", krivol::pathToLocal(error).constData());
             return 2;
         }
-        seed = *parsed;
     }
 
-    if (replay.seed()) seed = *replay.seed();
+    const auto app = krivol::openDisplay(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("krivol"));
+    QCoreApplication::setApplicationVersion(QLatin1String(krivol::build::kVersion));
+    QGuiApplication::setDesktopFileName(QLatin1String(krivol::build::kAppId));
 
-    krivol::Form1 window(QCoreApplication::applicationDirPath(), seed);
+    krivol::ReplayHookup replay(o.recordFile, o.replayFile);
+    const std::uint32_t seed = replay.seed().value_or(o.seed.value_or(timeOfDaySeed()));
+    krivol::Form1 window(folders, seed);
     replay.attach(window, seed);
     window.show();
     replay.begin();

@@ -42,7 +42,7 @@ void ReplayDirector::goOnIdle() {
 
 void ReplayDirector::startRecordedRound() {
     const Record& start = records_[next_];
-    const RecordedLevel level = findRecordedLevel(form_.folder(), start);
+    const RecordedLevel level = findRecordedLevel(form_.folders(), start);
     if (level.match == RecordedLevel::Match::changed) {
         finish(QStringLiteral("Повтор остановлен"), true,
                QStringLiteral("Уровень %1 изменился после записи: повтор невозможен.").arg(level.path));

@@ -18,15 +18,15 @@ std::unique_ptr<Voice> makeSinkVoice(const QString& path) {
 
 }  // namespace
 
-SoundPlayer::SoundPlayer(const QString& folder) : SoundPlayer(folder, makeSinkVoice) {
+SoundPlayer::SoundPlayer(const DataFolders& folders) : SoundPlayer(folders, makeSinkVoice) {
     // Connects to the sound server now rather than inside the first request's tick.
     QMediaDevices::defaultAudioOutput();
 }
 
-SoundPlayer::SoundPlayer(const QString& folder, const VoiceMaker& make) {
+SoundPlayer::SoundPlayer(const DataFolders& folders, const VoiceMaker& make) {
     const QString names[] = {"b.WAV", "g.WAV", "die.wav", QStringLiteral(u"взрыв.wav")};
     for (const QString& name : names) {
-        const QString path = folder + "/" + name;
+        const QString path = folders.soundFile(name);
         if (pathExists(path)) switch_.add(name, make(path));
     }
 }

@@ -12,7 +12,9 @@
 
 namespace krivol {
 
-// "<folder>/KRIVOL" + N_KRI with at least two digits + ".BMP".
+// "KRIVOL" + N_KRI with at least two digits + ".BMP".
+QString levelFileName(int N_KRI);
+// "<folder>/" + levelFileName(N_KRI).
 QString levelPath(const QString& folder, int N_KRI);
 
 // A decoded level picture (RGB32), or why it could not be had.

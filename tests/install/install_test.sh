@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# The game as a player gets it: `cmake --install` into one temporary prefix and
+# the .deb that cpack builds unpacked into another. From each: the levels are
+# found through the installed data folder, --version works without a display,
+# the desktop file, metainfo, icons and manual pages are sound, and the window
+# started from the installed bin/ previews level 1. lintian passes the package.
+#   tests/install/install_test.sh BUILD_DIR VERSION APP_ID BINDIR
+# Exit 0 pass, 1 fail, 77 skip (a tool is missing).
+set -u
+
+build=$(cd "${1:?usage: install_test.sh BUILD_DIR VERSION APP_ID BINDIR}" && pwd)
+version=${2:?} app_id=${3:?} bindir=${4:?}
+for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lintian file man Xvfb xdotool import convert; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool not found"; exit 77; }
+done
+
+work=$(mktemp -d)
+xvfb_pid= game_pid=
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+no_display() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
+
+# ---- the two installed trees ----
+cmake --install "$build" --prefix "$work/inst" >"$work/install.log" 2>&1 ||
+    { cat "$work/install.log"; echo "FAIL: cmake --install"; exit 1; }
+(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/pkg") >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; echo "FAIL: cpack"; exit 1; }
+deb=$(ls "$work"/pkg/krivol_"$version"-1_*.deb 2>/dev/null | head -1)
+[ -n "$deb" ] || { ls "$work/pkg"; echo "FAIL: no krivol_$version-1_<arch>.deb"; exit 1; }
+dpkg-deb -x "$deb" "$work/deb" || { echo "FAIL: dpkg-deb -x"; exit 1; }
+
+lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 || fail "lintian: $(grep '^E:' "$work/lintian.log")"
+
+check_tree() {
+    local root=$1 name=$2
+    local bin=$root/$bindir data=$root/share/krivol
+    echo "-- $name: $root"
+
+    # Levels by number, from the data folder: bin/ itself holds none.
+    for n in 1 2 3; do
+        out=$("$bin/krivol-cli" check "$n" 2>&1) || fail "$name: krivol-cli check $n: $out"
+        case $out in "$data/KRIVOL0$n.BMP: playable"*) ;; *) fail "$name: check $n did not use $data: $out" ;; esac
+    done
+    out=$("$bin/krivol-cli" check 4 2>&1) && fail "$name: check 4 passed"
+    case $out in *"$bin/KRIVOL04.BMP"*) ;; *) fail "$name: a missing level is not named in bin/: $out" ;; esac
+
+    for program in krivol krivol-cli; do
+        out=$(no_display "$bin/$program" --version 2>&1)
+        [ "$out" = "$program $version" ] || fail "$name: $program --version says '$out'"
+    done
+
+    desktop-file-validate "$root/share/applications/$app_id.desktop" || fail "$name: desktop file"
+    appstreamcli validate --no-net "$root/share/metainfo/$app_id.metainfo.xml" >"$work/as.log" 2>&1 ||
+        fail "$name: metainfo: $(cat "$work/as.log")"
+
+    for size in 16 24 32 48 64 128 256; do
+        icon=$root/share/icons/hicolor/${size}x$size/apps/$app_id.png
+        case $(file -b "$icon" 2>&1) in
+            "PNG image data, $size x $size,"*) ;;
+            *) fail "$name: $icon: $(file -b "$icon" 2>&1)" ;;
+        esac
+    done
+    file -b "$root/share/icons/hicolor/scalable/apps/$app_id.svg" | grep -q SVG || fail "$name: no SVG icon"
+
+    for page in krivol krivol-cli; do
+        manpage=$(ls "$root/share/man/man6/$page.6"* 2>/dev/null | head -1)
+        [ -n "$manpage" ] || { fail "$name: no manual page $page.6"; continue; }
+        warnings=$(MANWIDTH=80 man --warnings -E UTF-8 -l "$manpage" 2>&1 >"$work/man.txt")
+        [ -z "$warnings" ] || fail "$name: $page.6: $warnings"
+        grep -q "krivol $version" "$work/man.txt" || fail "$name: $page.6 does not give version $version"
+    done
+
+    window_shows_level_one "$bin" "$data/KRIVOL01.BMP" "$name"
+}
+
+# ---- the window on a virtual X server ----
+start_xvfb() {
+    local n
+    for n in $(seq 121 150); do
+        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
+    done
+    [ -n "${display:-}" ] || { echo "SKIP: no free X display number"; exit 77; }
+    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 50); do DISPLAY=$display xdotool getmouselocation >/dev/null 2>&1 && return; sleep 0.1; done
+    echo "FAIL: Xvfb did not come up: $(cat "$work/xvfb.log")"
+    exit 1
+}
+
+# The preview box (PicLOAD) shows the level picture unscaled at (49, 123) of
+# the window; its 50 x 50 pixels must be the installed level file's.
+window_shows_level_one() {
+    local bin=$1 level=$2 name=$3
+    DISPLAY=$display QT_QPA_PLATFORM=xcb "$bin/krivol" --seed 1 >"$work/krivol.log" 2>&1 &
+    game_pid=$!
+    local win
+    win=$(DISPLAY=$display timeout 10 xdotool search --sync --name "^Krivol v${version//./\\.}\$" | head -1)
+    if [ -z "$win" ]; then
+        fail "$name: no window (log: $(cat "$work/krivol.log"))"
+    else
+        eval "$(DISPLAY=$display xdotool getwindowgeometry --shell "$win")"   # X Y WIDTH HEIGHT
+        sleep 0.3
+        DISPLAY=$display import -window root -depth 8 "$work/shot.ppm"
+        convert "$work/shot.ppm" -crop "50x50+$((X + 49))+$((Y + 123))" +repage -compress none ppm:"$work/preview.ppm"
+        convert "$level" -crop 50x50+0+0 +repage -depth 8 -compress none ppm:"$work/level.ppm"
+        cmp -s "$work/preview.ppm" "$work/level.ppm" || fail "$name: the preview does not show $level"
+    fi
+    kill "$game_pid" 2>/dev/null
+    wait "$game_pid" 2>/dev/null
+    game_pid=
+}
+
+start_xvfb
+check_tree "$work/inst" "cmake --install"
+check_tree "$work/deb/usr" "the .deb"
+
+[ "$failures" = 0 ] && echo "PASS"
+[ "$failures" = 0 ]
