@@ -11,6 +11,7 @@ packages=(
   xvfb xdotool imagemagick x11-utils
   pulseaudio pulseaudio-utils
   dpkg-dev file desktop-file-utils appstream lintian man-db
+  python3
 )
 missing=()
 for p in "${packages[@]}"; do
