@@ -1,6 +1,8 @@
 # The Debian package: `cpack -G DEB` in the build folder writes
-# krivol_<version>-1_<arch>.deb with the same layout as `cmake --install`
-# under /usr. Included from the top CMakeLists.txt after every install rule.
+# krivol_<version>-1_<arch>.deb: the layout of `cmake --install` under /usr,
+# but for the programs in /usr/games and their data in /usr/share/games/krivol,
+# as Debian keeps its games. Included from the top CMakeLists.txt after every
+# install rule.
 
 # The release date as Debian's changelog writes it ("Tue, 08 Dec 2026 ..."),
 # so the package is the same whenever it is built.
@@ -53,15 +55,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # Debian wants manual pages and the changelog compressed, binaries without
-# their .comment notes, and a word to lintian when the programs are not in
-# /usr/games; a plain `cmake --install` gets none of it. CPack sets this
-# variable while it stages the package, and the install step below looks at it.
+# their .comment notes, and games in /usr/games; a plain `cmake --install`
+# gets none of it. CPack sets this variable while it stages the package, and
+# the install step below looks at it.
 set(CPACK_CUSTOM_INSTALL_VARIABLES "KRIVOL_DEBIAN_LAYOUT=ON")
 find_program(KRIVOL_GZIP gzip REQUIRED)
-set(KRIVOL_LINTIAN_OVERRIDES "")
-if(NOT CMAKE_INSTALL_BINDIR STREQUAL "games")
-  set(KRIVOL_LINTIAN_OVERRIDES ${CMAKE_CURRENT_LIST_DIR}/lintian-overrides)
-endif()
 krivol_changelog_date(${KRIVOL_RELEASE_DATE} KRIVOL_CHANGELOG_DATE)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.Debian.in
   ${CMAKE_BINARY_DIR}/packaging/changelog.Debian @ONLY)

@@ -22,10 +22,12 @@ namespace {
 class Lookup : public ::testing::Test {
 protected:
     Lookup() {
-        for (const QString& folder : {bin(), data(), mine()}) QDir().mkpath(folder);
+        for (const QString& folder : {bin(), data(), debianData(), mine()}) QDir().mkpath(folder);
     }
     QString bin() const { return dir_.filePath(QStringLiteral("bin")); }
     QString data() const { return QDir::cleanPath(bin() + QLatin1Char('/') + QLatin1String(build::kDataFromBin)); }
+    // Where a Debian package keeps the data, seen from its /usr/games.
+    QString debianData() const { return dir_.filePath(QStringLiteral("share/games/krivol")); }
     QString mine() const { return dir_.filePath(QStringLiteral("mine")); }
     QString put(const QString& folder, const QString& name) const {
         const QString path = folder + QLatin1Char('/') + name;
@@ -44,7 +46,7 @@ protected:
 };
 
 TEST_F(Lookup, FirstFolderHoldingTheFileWinsAndAMissingOneIsNamedBesideTheProgram) {
-    enum Where { kMine = 1, kBin = 2, kData = 4 };
+    enum Where { kMine = 1, kBin = 2, kData = 4, kDebian = 8 };
     struct Row {
         int holders;   // where KRIVOL01.BMP lies
         bool levelsOption;
@@ -53,15 +55,20 @@ TEST_F(Lookup, FirstFolderHoldingTheFileWinsAndAMissingOneIsNamedBesideTheProgra
     const Row rows[] = {
         {kData, false, kData},        {kBin | kData, false, kBin},  {kMine | kBin | kData, true, kMine},
         {kMine | kData, false, kData}, {kMine, true, kMine},        {0, true, 0},
-        {kMine, false, 0},
+        {kMine, false, 0},           {kDebian, false, kDebian},    {kData | kDebian, true, kData},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(::testing::Message() << "holders " << row.holders << " --levels " << row.levelsOption);
-        for (const QString& folder : {mine(), bin(), data()}) QFile::remove(folder + QStringLiteral("/KRIVOL01.BMP"));
+        for (const QString& folder : {mine(), bin(), data(), debianData()})
+            QFile::remove(folder + QStringLiteral("/KRIVOL01.BMP"));
         if (row.holders & kMine) put(mine(), QStringLiteral("KRIVOL01.BMP"));
         if (row.holders & kBin) put(bin(), QStringLiteral("KRIVOL01.BMP"));
         if (row.holders & kData) put(data(), QStringLiteral("KRIVOL01.BMP"));
-        const QString folder = row.expected == kMine ? mine() : row.expected == kData ? data() : bin();
+        if (row.holders & kDebian) put(debianData(), QStringLiteral("KRIVOL01.BMP"));
+        const QString folder = row.expected == kMine     ? mine()
+                               : row.expected == kData   ? data()
+                               : row.expected == kDebian ? debianData()
+                                                         : bin();
         EXPECT_EQ(installed(row.levelsOption).levelFile(1), folder + QStringLiteral("/KRIVOL01.BMP"));
     }
 }

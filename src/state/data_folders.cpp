@@ -13,9 +13,12 @@ namespace krivol {
 
 namespace {
 
+// Where a Debian package puts a game's data, seen from /usr/games.
+constexpr char kDebianDataFromGames[] = "../share/games/krivol";
+
 // Anything at all at a folder's name counts, a FIFO or a dangling link too:
 // the loader then says what is wrong with it.
-QString firstHaving(std::initializer_list<QString> folders, const QString& fallback, const QString& name) {
+QString firstHaving(const QStringList& folders, const QString& fallback, const QString& name) {
     for (const QString& folder : folders) {
         if (folder.isEmpty()) continue;
         QString path = folder + QLatin1Char('/') + name;
@@ -34,11 +37,15 @@ bool isFolder(const QString& path) {
 
 DataFolders::DataFolders(QString programFolder) : program_(std::move(programFolder)) {}
 
-DataFolders::DataFolders(QString programFolder, QString installedFolder)
-    : program_(std::move(programFolder)), installed_(std::move(installedFolder)) {}
+DataFolders::DataFolders(QString programFolder, QStringList installedFolders)
+    : program_(std::move(programFolder)), installed_(std::move(installedFolders)) {}
 
 DataFolders DataFolders::besideProgram(const QString& programFolder) {
-    return {programFolder, QDir::cleanPath(programFolder + QLatin1Char('/') + QLatin1String(build::kDataFromBin))};
+    QStringList installed;
+    for (const char* relative : {build::kDataFromBin, kDebianDataFromGames})
+        installed << QDir::cleanPath(programFolder + QLatin1Char('/') + QLatin1String(relative));
+    installed.removeDuplicates();
+    return {programFolder, installed};
 }
 
 QString DataFolders::preferLevelsFrom(const QString& folder) {
@@ -50,11 +57,11 @@ QString DataFolders::preferLevelsFrom(const QString& folder) {
 QString DataFolders::levelFile(int N_KRI) const { return levelFile(levelFileName(N_KRI)); }
 
 QString DataFolders::levelFile(const QString& name) const {
-    return firstHaving({levels_, program_, installed_}, program_, name);
+    return firstHaving(QStringList{levels_, program_} + installed_, program_, name);
 }
 
 QString DataFolders::soundFile(const QString& name) const {
-    return firstHaving({program_, installed_}, program_, name);
+    return firstHaving(QStringList{program_} + installed_, program_, name);
 }
 
 }  // namespace krivol

@@ -1,11 +1,13 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 namespace krivol {
 
 // Where the levels and sounds are looked for, in order: a player's own folder
 // of levels (--levels; levels only), the program's folder, then the installed
-// data folder. The first folder that has the file wins, whatever the file is:
+// data folder (../share/krivol from the program, or ../share/games/krivol
+// where a Debian package keeps a game's data beside /usr/games). The first folder that has the file wins, whatever the file is:
 // the loader then says what is wrong with it. A file found nowhere is named in
 // the program's folder, so messages point where a player expects it.
 class DataFolders {
@@ -15,7 +17,7 @@ public:
     // Implicit: wherever one folder was enough, it still is.
     DataFolders(QString programFolder);
     DataFolders(const char* programFolder) : DataFolders(QString::fromUtf8(programFolder)) {}
-    DataFolders(QString programFolder, QString installedFolder);
+    DataFolders(QString programFolder, QStringList installedFolders);
 
     // The game as started from `programFolder`, with the installed data
     // folder placed where the install rules put it relative to the programs.
@@ -32,7 +34,7 @@ public:
 private:
     QString levels_;
     QString program_;
-    QString installed_;
+    QStringList installed_;
 };
 
 }  // namespace krivol

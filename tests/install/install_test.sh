@@ -3,22 +3,23 @@
 # the .deb that cpack builds unpacked into another. From each: the levels are
 # found through the installed data folder, --version works without a display,
 # the desktop file, metainfo, icons and manual pages are sound, and the window
-# started from the installed bin/ previews level 1. lintian passes the package.
+# started from the installed programs' folder previews level 1. lintian passes
+# the package, whose programs are in /usr/games and data in /usr/share/games.
 #   tests/install/install_test.sh BUILD_DIR VERSION APP_ID BINDIR
 # Exit 0 pass, 1 fail, 77 skip (a tool is missing).
 set -u
 
 build=$(cd "${1:?usage: install_test.sh BUILD_DIR VERSION APP_ID BINDIR}" && pwd)
 version=${2:?} app_id=${3:?} bindir=${4:?}
-for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lintian file man Xvfb xdotool import convert; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool not found"; exit 77; }
-done
+. "$(dirname "$0")/../e2e/xvfb_lib.sh"
+xvfb_need_tools cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lintian file man import convert ||
+    exit 77
 
 work=$(mktemp -d)
-xvfb_pid= game_pid=
+game_pid=
 cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    xvfb_stop
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -39,7 +40,7 @@ lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 || fail "lintian: $(gre
 
 check_tree() {
     local root=$1 name=$2
-    local bin=$root/$bindir data=$root/share/krivol
+    local bin=$root/$3 data=$root/$4
     echo "-- $name: $root"
 
     # Levels by number, from the data folder: bin/ itself holds none.
@@ -80,45 +81,35 @@ check_tree() {
 }
 
 # ---- the window on a virtual X server ----
-start_xvfb() {
-    local n
-    for n in $(seq 121 150); do
-        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-    done
-    [ -n "${display:-}" ] || { echo "SKIP: no free X display number"; exit 77; }
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do DISPLAY=$display xdotool getmouselocation >/dev/null 2>&1 && return; sleep 0.1; done
-    echo "FAIL: Xvfb did not come up: $(cat "$work/xvfb.log")"
-    exit 1
-}
 
 # The preview box (PicLOAD) shows the level picture unscaled at (49, 123) of
 # the window; its 50 x 50 pixels must be the installed level file's.
 window_shows_level_one() {
-    local bin=$1 level=$2 name=$3
-    DISPLAY=$display QT_QPA_PLATFORM=xcb "$bin/krivol" --seed 1 >"$work/krivol.log" 2>&1 &
+    local bin=$1 level=$2 name=$3 win
+    QT_QPA_PLATFORM=xcb "$bin/krivol" --seed 1 >"$work/krivol.log" 2>&1 &
     game_pid=$!
-    local win
-    win=$(DISPLAY=$display timeout 10 xdotool search --sync --name "^Krivol v${version//./\\.}\$" | head -1)
-    if [ -z "$win" ]; then
+    if ! win=$(xvfb_window "^Krivol v${version//./\\.}\$" "$game_pid"); then
         fail "$name: no window (log: $(cat "$work/krivol.log"))"
     else
-        eval "$(DISPLAY=$display xdotool getwindowgeometry --shell "$win")"   # X Y WIDTH HEIGHT
-        sleep 0.3
-        DISPLAY=$display import -window root -depth 8 "$work/shot.ppm"
-        convert "$work/shot.ppm" -crop "50x50+$((X + 49))+$((Y + 123))" +repage -compress none ppm:"$work/preview.ppm"
         convert "$level" -crop 50x50+0+0 +repage -depth 8 -compress none ppm:"$work/level.ppm"
-        cmp -s "$work/preview.ppm" "$work/level.ppm" || fail "$name: the preview does not show $level"
+        xvfb_geometry "$win"
+        xvfb_wait_until preview_is "$work/level.ppm" || fail "$name: the preview does not show $level"
+        xvfb_close "$win"
     fi
-    kill "$game_pid" 2>/dev/null
     wait "$game_pid" 2>/dev/null
     game_pid=
 }
 
-start_xvfb
-check_tree "$work/inst" "cmake --install"
-check_tree "$work/deb/usr" "the .deb"
+preview_is() {
+    xvfb_shot "$work/shot.ppm" &&
+        convert "$work/shot.ppm" -crop "50x50+$((X + 49))+$((Y + 123))" +repage -compress none ppm:"$work/preview.ppm" &&
+        cmp -s "$work/preview.ppm" "$1"
+}
+
+xvfb_start "$work/xvfb.log" || { echo "FAIL: no X server"; exit 1; }
+check_tree "$work/inst" "cmake --install" "$bindir" share/krivol
+check_tree "$work/deb/usr" "the .deb" games share/games/krivol
+[ -e "$work/deb/usr/bin" ] && fail "the .deb still has /usr/bin"
 
 [ "$failures" = 0 ] && echo "PASS"
 [ "$failures" = 0 ]
