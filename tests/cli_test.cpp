@@ -8,29 +8,16 @@
 #include <QTemporaryDir>
 
 #include "level_fixtures.h"
+#include "support/cli_run.h"
 
 namespace krivol {
 namespace {
 
 using fixtures::kBlack;
 using fixtures::kWhite;
+using test::CliRun;
 
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun cli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(KRIVOL_BIN_DIR "/krivol-cli"), args);
-    CliRun run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) return run;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
+CliRun cli(const QStringList& args) { return test::runCli(args); }
 
 // A closed 50 x 50 maze with walls inside, open at the start cell.
 QImage playableLevel() {

@@ -12,6 +12,7 @@
 #include "round/startup.h"
 #include "state/build_info.h"
 #include "state/data_folders.h"
+#include "support/cli_run.h"
 #include "support/level_grid.h"
 
 namespace krivol::test {
@@ -119,19 +120,7 @@ TEST_F(Lookup, ChosenLevelRecordsThePathItWasLoadedFrom) {
 
 // ---- krivol-cli: a LEVEL may be a number ----
 
-struct CliRun {
-    int exitCode = -1;
-    QString out, err;
-};
-
-CliRun cli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(KRIVOL_BIN_DIR "/krivol-cli"), args);
-    CliRun run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return run;
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
+CliRun cli(const QStringList& args) { return runCli(args); }
 
 TEST_F(Lookup, CliTakesLevelNumbersThroughTheSameLookup) {
     const QString own = LevelGrid::openRoom().save(mine() + QStringLiteral("/KRIVOL01.BMP"));

@@ -11,6 +11,7 @@
 
 #include "replay/replay_reader.h"
 #include "replay/replay_text.h"
+#include "support/cli_run.h"
 #include "support/level_grid.h"
 
 namespace krivol::test {
@@ -80,17 +81,7 @@ TEST(ReplayText, EveryRecordReadsBackAsWritten) {
     EXPECT_EQ(replayLine(written[5]), "end 1 victory+defeat 2147483647 40\n");
 }
 
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out, err;
-};
-
-CliRun cli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(KRIVOL_BIN_DIR "/krivol-cli"), args);
-    process.waitForFinished(120000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
+CliRun cli(const QStringList& args) { return runCli(args); }
 
 QByteArray sha256Hex(const QString& path) {
     QFile file(path);
@@ -111,7 +102,7 @@ protected:
                                 "--ticks", "150"});
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
         ASSERT_TRUE(run.out.startsWith("round=1 level=KRIVOL01.BMP end=unfinished score=")) << run.out.toStdString();
-        score = run.out.split(' ')[3].mid(6);
+        score = run.out.split(' ')[3].mid(6).toUtf8();
     }
     QString write(const QString& name, const QByteArray& text) {
         QFile file(dir.filePath(name));
@@ -137,7 +128,7 @@ TEST_F(Replay, WritesTheTracePlayWritesForTheSameKeys) {
     EXPECT_EQ(replayed.out.count('\n'), 151);
     EXPECT_EQ(replayed.out, played.out);
     const CliRun summary = cli({"replay", dir.filePath("r"), "--levels", levels});
-    EXPECT_EQ(summary.out, "round=1 level=KRIVOL01.BMP end=closed score=" + score + " ticks=150\n");
+    EXPECT_EQ(summary.out, "round=1 level=KRIVOL01.BMP end=closed score=" + QString::fromUtf8(score) + " ticks=150\n");
 }
 
 // A damaged or unfitting recording: what is done to it, the exit code, what
@@ -197,7 +188,7 @@ TEST_F(Replay, DamageIsOneClearLineNeverACrashOrASilentWrongReplay) {
         const QString named = !*d.levelsFolder                              ? file
                               : QLatin1String(d.levelsFolder) == u"empty" ? QStringLiteral(KRIVOL_BIN_DIR)
                                                                           : folder;
-        EXPECT_TRUE(run.err.startsWith(named.toUtf8())) << run.err.toStdString();
+        EXPECT_TRUE(run.err.startsWith(named)) << run.err.toStdString();
         EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
         EXPECT_EQ(run.out.count("round="), d.rounds) << run.out.toStdString();
     }
