@@ -7,6 +7,7 @@
 #   trap xvfb_stop EXIT                   # or call xvfb_stop from your own trap
 #   xvfb_start "$work/xvfb.log" || exit 1 # picks a free display, exports DISPLAY
 #   win=$(xvfb_window '^Krivol v2\.32$' "$game_pid") || exit 1
+#   box=$(xvfb_find '^krivol$')           # the same, but only if it is there now
 #   xvfb_geometry "$win"                  # sets X Y WIDTH HEIGHT (root coordinates)
 #   xvfb_click "$win" 79 210              # left click at (79, 210) of the window
 #   xvfb_shot "$work/a.ppm"               # whole screen, 8 bits per channel
@@ -67,12 +68,19 @@ xvfb_wait_until() {
 }
 
 # Prints the id of the first mapped window whose title matches the regular
-# expression. With a PID, gives up as soon as that process is gone.
+# expression; fails at once when there is none.
+xvfb_find() {
+    local win
+    win=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+    [ -n "$win" ] && echo "$win"
+}
+
+# xvfb_find, waiting for the window. With a PID, gives up as soon as that
+# process is gone.
 xvfb_window() {
-    local title=$1 pid=${2:-} deadline=$((SECONDS + $(xvfb_timeout))) win
+    local title=$1 pid=${2:-} deadline=$((SECONDS + $(xvfb_timeout)))
     while :; do
-        win=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -1)
-        [ -n "$win" ] && { echo "$win"; return 0; }
+        xvfb_find "$title" && return 0
         if [ -n "$pid" ] && ! kill -0 "$pid" 2>/dev/null; then
             echo "process $pid ended before a window titled '$title' appeared" >&2
             return 1
