@@ -11,14 +11,8 @@ seconds=${2:-10}
 xvfb_need_tools || exit 77
 [ -x "$bin_dir/krivol" ] || { echo "no krivol in $bin_dir"; exit 1; }
 
-work=$(mktemp -d)
-game_pid=
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    xvfb_stop
-    rm -rf "$work"
-}
-trap cleanup EXIT
+work=$(mktemp -d) game_pid=
+trap xvfb_cleanup EXIT
 
 # Level: one corridor along row 27 through solid wall. The ghosts start shut in
 # the wall, so a round outlasts the measurement while the arrow is held.

@@ -14,13 +14,10 @@ bin_dir=${1:?usage: window_e2e.sh BINARY_DIR}
 xvfb_need_tools import || exit 77
 [ -x "$bin_dir/krivol" ] || { echo "FAIL: no krivol in $bin_dir"; exit 1; }
 
-work=$(mktemp -d)
-game_pid=
+work=$(mktemp -d) game_pid=
 cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    xvfb_stop
     if [ -n "${KRIVOL_E2E_SHOTS:-}" ]; then mkdir -p "$KRIVOL_E2E_SHOTS" && cp "$work"/*.ppm "$KRIVOL_E2E_SHOTS"/ 2>/dev/null; fi
-    rm -rf "$work"
+    xvfb_cleanup
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }

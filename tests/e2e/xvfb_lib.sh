@@ -4,7 +4,8 @@
 #
 #   . "$(dirname "$0")/xvfb_lib.sh"
 #   xvfb_need_tools import || exit 77     # Xvfb, xdotool, python3 and the extra tools
-#   trap xvfb_stop EXIT                   # or call xvfb_stop from your own trap
+#   work=$(mktemp -d) game_pid=
+#   trap xvfb_cleanup EXIT                # or call it from your own trap
 #   xvfb_start "$work/xvfb.log" || exit 1 # picks a free display, exports DISPLAY
 #   win=$(xvfb_window '^Krivol v2\.32$' "$game_pid") || exit 1
 #   box=$(xvfb_find '^krivol$')           # the same, but only if it is there now
@@ -56,6 +57,14 @@ xvfb_stop() {
     kill "$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null
     xvfb_pid=
+}
+
+# A script's end: its game ($game_pid, when set), the server and its scratch
+# folder ($work, when set) go.
+xvfb_cleanup() {
+    [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null
+    xvfb_stop
+    [ -z "${work:-}" ] || rm -rf "$work"
 }
 
 # Runs the command every 0.1 s until it succeeds; fails after the timeout.

@@ -22,14 +22,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../e2e/xvfb_lib.sh"
 xvfb_need_tools import || exit 1
 
-work=$(mktemp -d)
-game_pid=
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    xvfb_stop
-    rm -rf "$work"
-}
-trap cleanup EXIT
+work=$(mktemp -d) game_pid=
+trap xvfb_cleanup EXIT
 fail() { echo "record.sh: $*" >&2; exit 1; }
 
 # The game finds its levels beside itself.
