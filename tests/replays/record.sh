@@ -8,8 +8,9 @@
 #   corridor   the corpus's own levels (test_levels.py): a held key carried
 #              into the first round, a victory, keys while the end box shows,
 #              a level change, a defeat, and a round closed mid-way
-#   level1..3  a shipped level of BINARY_DIR, played round after round
-#              until ROUNDS (default 3) have ended in defeat or victory
+#   level1..3  a shipped level of BINARY_DIR, played by steer.py round
+#              after round until ROUNDS (default 3) have ended in defeat or
+#              victory
 # KRIVOL_RECORD_SHOTS=DIR keeps a few screenshots there. Waits give up after
 # KRIVOL_X_TIMEOUT seconds (see xvfb_lib.sh); a round, after ROUND_LIMIT
 # (default 600).
@@ -116,26 +117,24 @@ corridor() {
     close_window                   # mid-round
 }
 
-# Turns every few seconds, fires now and then, until the round has ended.
-wander() {
-    local keys=(Left Up Right Down) deadline=$((SECONDS + ${ROUND_LIMIT:-600})) turns=0
-    until recorded "^end $round "; do
-        [ $((turns += 1)) = 4 ] && shot "round$round-playing"
-        kill -0 "$game_pid" 2>/dev/null || fail "the game ended"
-        [ "$SECONDS" -lt "$deadline" ] || fail "round $round did not end within ${ROUND_LIMIT:-600} s"
-        hold "${keys[RANDOM % 4]}" 0.1
-        [ $((RANDOM % 3)) = 0 ] && hold 1 0.05
-        sleep $((1 + RANDOM % 3))
-    done
+# A round played by steer.py, which watches the field and presses the keys.
+play_round() {
+    local steer_pid
+    focus_game
+    timeout "${ROUND_LIMIT:-600}" python3 "$here/steer.py" "$win" "$work/KRIVOL0${scenario#level}.BMP" \
+        "$out" "$round" "$seed$round" &
+    steer_pid=$!
+    sleep 5
+    shot "round$round-playing"
+    wait "$steer_pid" || fail "round $round: steer.py failed or the round outlasted ${ROUND_LIMIT:-600} s"
 }
 
 shipped_level() {
-    RANDOM=$seed
     start_game
     click_level "${scenario#level}"
     for _ in $(seq "${ROUNDS:-3}"); do
         click_start
-        wander
+        play_round
         answer_box 60
     done
     close_window
