@@ -4,9 +4,8 @@ presses real keys through xdotool.
 
   steer.py WINDOW LEVEL.BMP RECORDING ROUND SEED
 
-It walks the hero along the shortest way to the nearest bonus or ammo item,
-keeping off cells where it sees a ghost, and fires at a ghost straight
-ahead. The hero is fast and the eye is slow, so a turn is sometimes missed;
+It walks the hero along the shortest way to the nearest item, keeping off
+cells where it sees a ghost, and fires at a ghost straight ahead. The hero is fast and the eye is slow, so a turn is sometimes missed;
 the next look finds the way again. Returns once RECORDING holds the end line
 of round ROUND. SEED makes the choices where nothing is in sight repeatable
 (the timing of a real window never is).
@@ -23,6 +22,7 @@ FIELD = (151, 9, 600)                 # the play field: x, y in the window, side
 HERO = (211, 114, 33)                 # only the hero has this orange
 GHOST = (255, 0, 0)
 ITEMS = {(255, 128, 255), (0, 187, 0)}  # a bonus item's and an ammo item's centre
+SHIELD = {(255, 255, 128)}            # a protection item, 3 pixels above its centre
 STEPS = {'Left': (-1, 0), 'Right': (1, 0), 'Up': (0, -1), 'Down': (0, 1)}
 LOOK = 0.02                           # seconds between two looks
 
@@ -84,10 +84,11 @@ def find_hero(data, near):
     return None
 
 
-def cells_of(data, colours):
-    """Cells (column, row from 1) whose centre pixel has one of COLOURS."""
+def cells_of(data, colours, dy=0):
+    """Cells (column, row from 1) whose centre pixel, or the one DY below it,
+    has one of COLOURS."""
     return {(cx + 1, cy + 1) for cy in range(50) for cx in range(50)
-            if colour(data, cx * SP + SP // 2, cy * SP + SP // 2) in colours}
+            if colour(data, cx * SP + SP // 2, cy * SP + SP // 2 + dy) in colours}
 
 
 def read_walls(path):
@@ -145,6 +146,7 @@ class Player:
         self.open_cells = sorted({(x, y) for x in range(2, 50) for y in range(2, 50)} - walls)
         self.wander_to = None
         self.hero = self.before = None
+        self.still = 0                # looks since the hero last moved
         self.last_shot = 0.0
 
     def motion(self):
@@ -156,7 +158,7 @@ class Player:
         return (1 if dx > 0 else -1, 0) if abs(dx) > abs(dy) else (0, 1 if dy > 0 else -1)
 
     def goals(self, data, cell):
-        items = cells_of(data, ITEMS)
+        items = cells_of(data, ITEMS) | cells_of(data, SHIELD, -3)
         if items:
             return items
         if self.wander_to in (None, cell):
@@ -171,6 +173,13 @@ class Player:
         cell = (int(self.hero[0]) // SP + 1, int(self.hero[1]) // SP + 1)
         ghosts = cells_of(data, {GHOST})
         moving = self.motion()
+        self.still = 0 if moving else self.still + 1
+        if self.still > 15:
+            # The look misjudged the cell near its edge and the key leads into
+            # a wall: shake the hero loose.
+            self.still = 0
+            press(self.rng.choice(list(STEPS)))
+            return
         if moving and ghosts and time.monotonic() - self.last_shot > 0.5 and \
                 ghost_ahead(self.walls, cell, moving, ghosts):
             self.last_shot = time.monotonic()
@@ -181,10 +190,10 @@ class Player:
             return
         if moving and STEPS[key] != (-moving[0], -moving[1]):
             # A turn takes only while the hero's centre is in the turning
-            # cell: press as it comes up to the cell's middle.
+            # cell: press as it comes up to the cell's middle, well inside.
             axis = 0 if moving[0] else 1
             ahead = (SP * cell[axis] - SP // 2 - self.hero[axis]) * moving[axis]
-            if not -2 <= ahead <= 6:
+            if not -2 <= ahead <= 3:
                 return
         press(key)
 
