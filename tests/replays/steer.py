@@ -95,8 +95,11 @@ def read_walls(path):
     """The wall cells of a 50 by 50, 24-bit, bottom-up level bitmap: its black pixels."""
     data = open(path, 'rb').read()
     start, stride = int.from_bytes(data[10:14], 'little'), (50 * 3 + 3) & ~3
-    return {(x + 1, y + 1) for y in range(50) for x in range(50)
-            if data[start + (49 - y) * stride + 3 * x:start + (49 - y) * stride + 3 * x + 3] == b'\0\0\0'}
+
+    def black(x, y):
+        at = start + (49 - y) * stride + 3 * x
+        return data[at:at + 3] == b'\0\0\0'
+    return {(x + 1, y + 1) for y in range(50) for x in range(50) if black(x, y)}
 
 
 def first_step(walls, start, goals, avoid):
@@ -158,7 +161,8 @@ class Player:
         return (1 if dx > 0 else -1, 0) if abs(dx) > abs(dy) else (0, 1 if dy > 0 else -1)
 
     def goals(self, data, cell):
-        items = cells_of(data, ITEMS) | cells_of(data, SHIELD, -3)
+        # The hero's own cell is taken already, whatever the look saw there.
+        items = (cells_of(data, ITEMS) | cells_of(data, SHIELD, -3)) - {cell}
         if items:
             return items
         if self.wander_to in (None, cell):
