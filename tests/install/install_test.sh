@@ -17,12 +17,7 @@ xvfb_need_tools cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli
 
 work=$(mktemp -d)
 game_pid=
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    xvfb_stop
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap xvfb_cleanup EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 no_display() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
