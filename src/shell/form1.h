@@ -37,7 +37,6 @@ public:
     const Rnd& random() const { return rnd_; }
     const Round& round() const { return round_; }
     bool ticking() const { return driver_.ticking(); }
-    void setTickObserver(std::function<void(long long)> observer) { driver_.setTickObserver(std::move(observer)); }
     const DataFolders& folders() const { return folders_; }
 
     // For a recorder or a replay: follows the game from now on.

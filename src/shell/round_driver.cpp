@@ -15,7 +15,6 @@ StartResult RoundDriver::start() {
     StartResult result = round_.start();
     if (!result.started) return result;
     watcher_.roundStarted(result.level);
-    ticks_ = 0;
     timer_.start(static_cast<int>(s_.UGAME));
     return result;
 }
@@ -28,8 +27,6 @@ void RoundDriver::stop() {
 void RoundDriver::tick() {
     watcher_.beforeTick();
     const RoundEnd end = round_.tick();
-    ++ticks_;
-    if (observer_) observer_(ticks_);
     watcher_.tickPlayed(end);
     if (end == RoundEnd::None) {
         if (!stopped_ && round_.running()) timer_.start(static_cast<int>(s_.UGAME));

@@ -1,6 +1,5 @@
 #pragma once
 #include <QTimer>
-#include <functional>
 
 #include "round/round.h"
 #include "shell/game_watcher.h"
@@ -21,8 +20,6 @@ public:
     // The window is closing: no further tick.
     void stop();
     bool ticking() const { return timer_.isActive(); }
-    // Called after each tick with the ticks played since the round began.
-    void setTickObserver(std::function<void(long long)> observer) { observer_ = std::move(observer); }
 
 private:
     void tick();
@@ -32,8 +29,6 @@ private:
     EndDialogPort& dialogs_;
     GameWatcher& watcher_;
     QTimer timer_;
-    std::function<void(long long)> observer_;
-    long long ticks_ = 0;
     bool stopped_ = false;
 };
 

@@ -94,6 +94,21 @@ private:
     QTimer poll_;
 };
 
+// Follows the window's rounds: `onTick` gets the ticks played since the
+// round began, after each tick and before any end box.
+class TickCounter : public GameWatcher {
+public:
+    void roundStarted(const LevelReading&) override { ticks_ = 0; }
+    void tickPlayed(RoundEnd) override {
+        ++ticks_;
+        if (onTick) onTick(ticks_);
+    }
+    std::function<void(long long)> onTick;
+
+private:
+    long long ticks_ = 0;
+};
+
 // A window on a temporary folder: level 1 the open room, level 2 the room
 // with a block, no level 3.
 class WindowTest : public ::testing::Test {
@@ -108,6 +123,7 @@ protected:
         auto sound = std::make_unique<RecordingSound>();
         sounds_ = sound.get();
         form_ = std::make_unique<Form1>(dir_.path(), seed, std::move(sound));
+        form_->addWatcher(tickCounter_);
         return *form_;
     }
 
@@ -125,6 +141,7 @@ protected:
 
     QTemporaryDir dir_;
     BoxWatcher boxes_;
+    TickCounter tickCounter_;  // outlives form_, which calls it
     std::unique_ptr<Form1> form_;
     RecordingSound* sounds_ = nullptr;
 };

@@ -144,7 +144,7 @@ TEST_F(WindowKeys, DuringARoundArrowsAndOneGoOnlyToTheGame) {
 // The main keyboard's "1" fires; the keypad's does not.
 TEST_F(WindowKeys, OnlyTheMainKeyboardOneFires) {
     long long ticks = 0;
-    form_->setTickObserver([&](long long t) { ticks = t; });
+    tickCounter_.onTick = [&](long long t) { ticks = t; };
     clickStart();
     const GameState& s = form_->state();
     const Integer shots = s.K0P;

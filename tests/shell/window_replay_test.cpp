@@ -35,7 +35,7 @@ protected:
         return waitUntil([&] { return ticks_ >= until; }, 10000);
     }
     void countTicks() {
-        form_->setTickObserver([this](long long t) { ticks_ = t; });
+        tickCounter_.onTick = [this](long long t) { ticks_ = t; };
     }
     QString note() {
         auto* line = form_->findChild<QLabel*>(QStringLiteral("noteLine"));

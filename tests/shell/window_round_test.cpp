@@ -33,10 +33,10 @@ class WindowRound : public WindowTest {
 protected:
     Form1& openCounting(std::uint32_t seed) {
         Form1& form = open(seed);
-        form.setTickObserver([this](long long t) {
+        tickCounter_.onTick = [this](long long t) {
             ticks_ = t;
             if (onTick_) onTick_(t);
-        });
+        };
         return form;
     }
     bool waitTicks(long long n) {

@@ -293,10 +293,10 @@ TEST_F(WindowStartUp, SeedReplaysTheFramesOfTheHeadlessTool) {
     Form1& form = open(kLongRoundSeed);
     const std::vector<long long> checkpoints{1, 37, 120};
     std::vector<QImage> frames;
-    form.setTickObserver([&](long long tick) {
+    tickCounter_.onTick = [&](long long tick) {
         if (std::find(checkpoints.begin(), checkpoints.end(), tick) != checkpoints.end())
             frames.push_back(form.pictures().Pic1.copy());
-    });
+    };
     clickStart();
     ASSERT_TRUE(waitUntil([&] { return frames.size() == checkpoints.size(); }, 10000));
     form.close();
