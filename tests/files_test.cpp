@@ -1,8 +1,15 @@
-// File names that are not UTF-8, and the bounded line reader.
+// File names that are not UTF-8, the bounded line reader, and writes that
+// replace a file whole or not at all.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <QBuffer>
+#include <QDir>
 #include <QTemporaryDir>
+#include <csignal>
+
+#include "files/file_beside.h"
 
 #include "files/line_reader.h"
 #include "files/local_path.h"
@@ -86,6 +93,73 @@ TEST(LineReader, QuotesAtMostAboutEightyCharacters) {
     const QString quoted = quoteLine(QByteArray(5000, 'y'));
     EXPECT_LE(quoted.size(), 110);
     EXPECT_TRUE(quoted.contains(QStringLiteral("5000 bytes"))) << quoted.toStdString();
+}
+
+QByteArray contents(const QString& path) {
+    QByteArray bytes;
+    readRegularFile(path, 1 << 20, bytes);
+    return bytes;
+}
+
+// Over RLIMIT_FSIZE a write fails as on a full disk, without needing one.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+TEST(FileBeside, ReplacesWholeOrLeavesTheOldFileAndNoLeftovers) {
+    QTemporaryDir dir;
+    const QString target = dir.path() + QStringLiteral("/level.bmp");
+    ASSERT_FALSE(writeFileAtomically(target, "old bytes"));
+    ASSERT_FALSE(writeFileAtomically(target, "new bytes"));
+    EXPECT_EQ(contents(target), "new bytes");
+
+    {
+        const FileSizeLimit limit(4096);
+        const FileProblem full = writeFileAtomically(target, QByteArray(64 * 1024, 'x'));
+        EXPECT_TRUE(full);
+        EXPECT_NE(describe(full), QString());
+    }
+    EXPECT_EQ(contents(target), "new bytes");
+
+    {  // a writer that gives up before committing
+        FileBeside file;
+        ASSERT_FALSE(file.open(target));
+        ASSERT_FALSE(file.write("half"));
+    }
+    EXPECT_EQ(contents(target), "new bytes");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("level.bmp")});
+}
+
+TEST(FileBeside, RefusesWhatIsNoFileAndFollowsLinks) {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/sub");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    EXPECT_EQ(writeFileAtomically(folder, "x").fault, FileFault::folder);
+    EXPECT_EQ(writeFileAtomically(dir.path() + QStringLiteral("/no/such/folder/a.bmp"), "x").fault,
+              FileFault::missing);
+
+    const QString real = dir.path() + QStringLiteral("/real.bmp"), link = dir.path() + QStringLiteral("/link.bmp");
+    ASSERT_FALSE(writeFileAtomically(real, "first"));
+    ASSERT_EQ(::symlink("real.bmp", pathToLocal(link).constData()), 0);
+    ASSERT_FALSE(writeFileAtomically(link, "second"));
+    EXPECT_EQ(contents(real), "second");
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), real);
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include "level_fixtures.h"
 #include "render/surface_ops.h"
 #include "render/level_preview.h"
+#include "state/level_write.h"
+#include "state/mirror.h"
 
 namespace krivol {
 namespace {
@@ -285,6 +287,41 @@ TEST_P(ShippedLevel, IsAPlayableConnectedBlackAndWhiteMaze) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels1To3, ShippedLevel, ::testing::Values(1, 2, 3));
+
+// ---- writing levels ----
+
+TEST(LevelWrite, TheReaderGivesBackTheGridThatWasWritten) {
+    Field FLD;
+    for (int x = 1; x <= 50; ++x)
+        for (int y = 1; y <= 50; ++y) FLD.set(x, y, static_cast<Integer>((x * 7 + y * 3) % 3 == 0 ? 100 : (x + y) % 2));
+    FLD.set(5, 6, cell::kBonus);  // anything but wall and dot is saved as floor
+    const QByteArray bytes = levelBmpBytes(FLD);
+    EXPECT_EQ(bytes.size(), 54 + 152 * 50);
+    const LevelPicture picture = decodeLevelPicture(bytes, QStringLiteral("saved.bmp"));
+    ASSERT_TRUE(picture.ok()) << picture.error.toStdString();
+    EXPECT_EQ(picture.image.size(), QSize(50, 50));
+    FLD.set(5, 6, cell::kFloor);
+    const Field back = gridOf(picture.image);
+    for (int x = 1; x <= 50; ++x)
+        for (int y = 1; y <= 50; ++y) ASSERT_EQ(back(x, y), FLD(x, y)) << x << "," << y;
+    EXPECT_EQ(picture.image.pixel(4, 5), kSavedFloorColour);
+}
+
+TEST(Mirror, ImagesAreTheCellAndItsReflectionsAboutTheMiddle) {
+    const QPoint c(2, 30);
+    const std::vector<std::pair<Mirror, std::vector<QPoint>>> cases = {
+        {Mirror::none, {c}},
+        {Mirror::leftRight, {c, QPoint(49, 30)}},
+        {Mirror::topBottom, {c, QPoint(2, 21)}},
+        {Mirror::both, {c, QPoint(49, 30), QPoint(2, 21), QPoint(49, 21)}},
+    };
+    for (const auto& [mirror, expected] : cases) {
+        const MirrorImages images = mirrorImages(c, mirror);
+        EXPECT_EQ(std::vector<QPoint>(images.begin(), images.end()), expected) << mirrorName(mirror).toStdString();
+        EXPECT_EQ(mirrorFromName(mirrorName(mirror)), mirror);
+    }
+    EXPECT_EQ(mirrorFromName(QStringLiteral("diagonal")), std::nullopt);
+}
 
 }  // namespace
 }  // namespace krivol

@@ -64,6 +64,8 @@ QString describe(const FileProblem& p) {
     case FileFault::noPermission: return QStringLiteral("permission denied");
     case FileFault::tooLarge: return QStringLiteral("too large (%1 bytes)").arg(p.size);
     case FileFault::failed: return QStringLiteral("cannot be read (%1)").arg(p.detail);
+    case FileFault::diskFull: return QStringLiteral("the disk is full");
+    case FileFault::writeFailed: return QStringLiteral("cannot be written (%1)").arg(p.detail);
     }
     return {};
 }
@@ -107,8 +109,21 @@ FileProblem openForReading(const QString& path, QFile& file) {
 FileProblem openForWriting(const QString& path, QFile& file, QIODevice::OpenMode extra) {
     const QByteArray local = pathToLocal(path);
     const int fd = ::open(local.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd < 0) return fromErrno(errno);
+    if (fd < 0) return writeProblem(errno);
     return adopt(fd, file, QIODevice::WriteOnly | extra);
+}
+
+FileProblem writeProblem(int error) {
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT: return {FileFault::diskFull};
+    case ENOENT:
+    case ENOTDIR: return {FileFault::missing};
+    case EISDIR: return {FileFault::folder};
+    case EACCES:
+    case EPERM: return {FileFault::noPermission};
+    default: return {FileFault::writeFailed, 0, QString::fromLocal8Bit(std::strerror(error))};
+    }
 }
 
 bool pathExists(const QString& path) {

@@ -18,6 +18,8 @@ enum class FileFault {
     noPermission,
     tooLarge,
     failed,  // any other system error, in `detail`
+    diskFull,     // no room left on the disk (or over quota)
+    writeFailed,  // any other error while writing, in `detail`
 };
 
 struct FileProblem {
@@ -46,5 +48,8 @@ FileProblem openForWriting(const QString& path, QFile& file, QIODevice::OpenMode
 
 // Whether anything at all has that name, a dangling link included.
 bool pathExists(const QString& path);
+
+// The problem of a failed write or create: errno in, fault out.
+FileProblem writeProblem(int error);
 
 }  // namespace krivol

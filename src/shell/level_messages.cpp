@@ -19,6 +19,8 @@ QString fileReason(const FileProblem& p) {
     case FileFault::noPermission: return QStringLiteral("нет права на чтение");
     case FileFault::tooLarge: return QStringLiteral("файл слишком велик (%1 байт)").arg(p.size);
     case FileFault::failed: return QStringLiteral("файл не читается (%1)").arg(p.detail);
+    case FileFault::diskFull: return QStringLiteral("диск переполнен");
+    case FileFault::writeFailed: return QStringLiteral("файл не записывается (%1)").arg(p.detail);
     }
     return {};
 }
