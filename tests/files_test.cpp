@@ -1,19 +1,18 @@
 // File names that are not UTF-8, the bounded line reader, and writes that
 // replace a file whole or not at all.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
-#include <csignal>
 
 #include "files/file_beside.h"
 
 #include "files/line_reader.h"
 #include "files/local_path.h"
 #include "files/regular_file.h"
+#include "support/file_size_limit.h"
 
 namespace krivol {
 namespace {
@@ -100,26 +99,6 @@ QByteArray contents(const QString& path) {
     readRegularFile(path, 1 << 20, bytes);
     return bytes;
 }
-
-// Over RLIMIT_FSIZE a write fails as on a full disk, without needing one.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
 
 TEST(FileBeside, ReplacesWholeOrLeavesTheOldFileAndNoLeftovers) {
     QTemporaryDir dir;
