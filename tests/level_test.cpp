@@ -242,7 +242,7 @@ TEST(LevelPath, NumberHasAtLeastTwoDigits) {
 // ---- the levels we ship ----
 
 // Walkable cells reachable from the start cell, and all walkable cells.
-std::pair<int, int> reachableFromStart(const Field& FLD) {
+std::pair<int, int> reachedAndWalkable(const Field& FLD) {
     std::vector<QPoint> todo{{24, 27}};
     std::vector<std::vector<bool>> seen(51, std::vector<bool>(51, false));
     seen[24][27] = true;
@@ -282,7 +282,7 @@ TEST_P(ShippedLevel, IsAPlayableConnectedBlackAndWhiteMaze) {
     EXPECT_TRUE(check.playable()) << check.reason().toStdString();
     EXPECT_FALSE(check.startIsWall);
     EXPECT_GT(check.dots, 300);
-    const auto [reached, walkable] = reachableFromStart(FLD);
+    const auto [reached, walkable] = reachedAndWalkable(FLD);
     EXPECT_EQ(reached, walkable) << "corridors not reachable from the start cell";
 }
 

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <array>
 #include <vector>
 
 #include "state/field.h"
@@ -33,6 +34,12 @@ LevelPicture loadLevelPicture(const QString& path);
 // The same for bytes already read; `path` names them and its suffix helps
 // with formats that carry no signature.
 LevelPicture decodeLevelPicture(QByteArray bytes, const QString& path);
+
+// The cells the hero can walk to from its start cell (24, 27): through
+// anything but wall, the start cell itself included even when it is one.
+using CellMarks = std::array<std::array<bool, kGridMax + 1>, kGridMax + 1>;
+CellMarks reachableFromStart(const Field& FLD);
+constexpr QPoint kHeroStartCell{24, 27};
 
 // Whether a level can be played, and what a level designer should know.
 struct LevelCheck {

@@ -9,14 +9,15 @@ namespace krivol {
 namespace {
 
 constexpr int kDotsNeeded = 22;    // 20 bonus items and 2 ammo items
-constexpr QPoint kStart{24, 27};
+constexpr QPoint kStart = kHeroStartCell;
 
 bool onBorder(int x, int y) { return x == 1 || y == 1 || x == kGridMax || y == kGridMax; }
 
-// Cells the hero can walk to from its start: through anything but wall, the
-// start cell itself included even when it is one (the hero walks out of it).
-std::array<std::array<bool, kGridMax + 1>, kGridMax + 1> reachable(const Field& FLD) {
-    std::array<std::array<bool, kGridMax + 1>, kGridMax + 1> seen{};
+}  // namespace
+
+// The hero walks out of a start cell that is a wall, so it counts as open.
+CellMarks reachableFromStart(const Field& FLD) {
+    CellMarks seen{};
     std::vector<QPoint> todo{kStart};
     seen[kStart.x()][kStart.y()] = true;
     while (!todo.empty()) {
@@ -32,6 +33,8 @@ std::array<std::array<bool, kGridMax + 1>, kGridMax + 1> reachable(const Field& 
     }
     return seen;
 }
+
+namespace {
 
 QString describeOpenings(const LevelCheck& check) {
     QString text = QStringLiteral("open border at ") + namedOpenings(check.openings);
@@ -61,7 +64,7 @@ QString namedOpenings(const std::vector<QPoint>& openings) {
 LevelCheck checkLevel(const Field& FLD, QSize picture) {
     LevelCheck check;
     check.picture = picture;
-    const auto seen = reachable(FLD);
+    const auto seen = reachableFromStart(FLD);
     for (int x = 1; x <= kGridMax; ++x) {
         for (int y = 1; y <= kGridMax; ++y) {
             const Integer code = FLD(x, y);

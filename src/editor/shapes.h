@@ -1,0 +1,25 @@
+#pragma once
+#include <QPoint>
+#include <vector>
+
+#include "state/field.h"
+#include "state/mirror.h"
+
+namespace krivol {
+
+// The cells the editor's tools cover, in cell coordinates (1..50).
+using Cells = std::vector<QPoint>;
+
+// Every cell on the straight line from a to b, both ends included, without
+// gaps, so a fast drag leaves no holes.
+Cells lineCells(QPoint a, QPoint b);
+// The rectangle with corners a and b: its outline, or all of it.
+Cells rectangleCells(QPoint a, QPoint b, bool filled);
+// The 4-connected area of cells with the code at `at`, within the field.
+Cells floodCells(const Field& FLD, QPoint at);
+// `cells` with their mirror images, each cell once, only those on the field.
+Cells withMirrorImages(const Cells& cells, Mirror mirror);
+
+inline bool onField(QPoint c) { return c.x() >= 1 && c.y() >= 1 && c.x() <= kGridMax && c.y() <= kGridMax; }
+
+}  // namespace krivol
