@@ -93,7 +93,7 @@ const BadInput kCases[] = {
      },
      "$CLI check big.bmp", 1, "only the top-left 50 x 50 pixels of this 64 x 64 picture count"},
     {"start shut in", [](const QString& d) { saveLevel(d + "/shut.bmp", LevelGrid::openRoom().walls(20, 20, 30, 30)); },
-     "$CLI check shut.bmp", 1, "no dot cell can be reached from the hero's start cell (24, 27)"},
+     "$CLI check shut.bmp", 1, "no dot cell can be reached from the hero's start cell (column 24, row 27)"},
     {"shut-in start is not played", [](const QString& d) { saveLevel(d + "/shut.bmp", LevelGrid::openRoom().walls(20, 20, 30, 30)); },
      "$CLI play shut.bmp --seed 1 --ticks 20000", 1, "no dot cell can be reached"},
     {"sealed room only warns", [](const QString& d) { saveLevel(d + "/room.bmp", LevelGrid::openRoom().walls(2, 2, 12, 12).dots(5, 5, 8, 8)); },

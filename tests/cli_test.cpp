@@ -113,7 +113,7 @@ TEST_F(KrivolCli, CheckPassesAClosedLevelWithEnoughDots) {
     EXPECT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(QLatin1String("playable"))) << run.out.toStdString();
     EXPECT_FALSE(run.out.contains(QLatin1String("not playable")));
-    EXPECT_TRUE(run.out.contains(QLatin1String("start cell (24, 27): open")))
+    EXPECT_TRUE(run.out.contains(QLatin1String("start cell (column 24, row 27): open")))
         << run.out.toStdString();
 }
 
@@ -147,8 +147,75 @@ TEST_F(KrivolCli, CheckReportsAWalledInStartWithoutFailing) {
     level.setPixel(23, 26, kBlack);
     const CliRun run = cli({"check", save("start.bmp", level)});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.out.contains(QLatin1String("start cell (24, 27): wall")))
+    EXPECT_TRUE(run.out.contains(QLatin1String("start cell (column 24, row 27): wall")))
         << run.out.toStdString();
+}
+
+TEST_F(KrivolCli, CheckExplainsNearColoursSmallPicturesAndCountsCellsFrom1) {
+    QImage lossy = playableLevel();
+    for (int x = 0; x < 50; ++x) lossy.setPixel(x, 0, qRgb(30, 22, 25));  // a JPEG's black
+    lossy.setPixel(5, 5, qRgb(240, 250, 236));
+    QImage open = playableLevel();
+    open.setPixel(0, 6, kWhite);
+    const struct {
+        const char* file;
+        QImage picture;
+        int exitCode;
+        std::vector<const char*> said;
+    } cases[] = {
+        {"lossy.png", lossy, 1, {"open border", "50 pixels are nearly but not exactly black and 1 nearly", "JPEG"}},
+        {"small.png", playableLevel().copy(0, 0, 40, 40), 0, {"note: the picture is only 40 x 40 pixels", "as wall"}},
+        {"open.png", open, 1, {"(1,7) (column,row counted from 1"}},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = cli({"check", save(QLatin1String(c.file), c.picture)});
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.file << run.out.toStdString();
+        for (const char* text : c.said) EXPECT_TRUE(run.out.contains(QLatin1String(text))) << c.file << ": " << text << "\n" << run.out.toStdString();
+    }
+}
+
+// ---- generate ----
+
+TEST_F(KrivolCli, GenerateWritesPlayableSetsAndLevelsAndNeverOverwritesUnasked) {
+    const QString set = dir_.filePath("set"), one = dir_.filePath("One.BmP");
+    const CliRun made = cli({"generate", "--seed", "7", set});
+    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    EXPECT_TRUE(made.out.startsWith(QLatin1String("seed 7: "))) << made.out.toStdString();
+    for (int n = 1; n <= 3; ++n) EXPECT_EQ(cli({"check", QStringLiteral("%1/KRIVOL0%2.BMP").arg(set).arg(n)}).exitCode, 0);
+    ASSERT_EQ(cli({"generate", "--seed", "7", "--mirror", "both", "--loops", "0", one}).exitCode, 0);
+    const QByteArray first = fixtures::readFile(one);
+    EXPECT_EQ(first.size(), 54 + 50 * 152);
+    const CliRun refused = cli({"generate", "--seed", "8", one});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QLatin1String("--force"))) << refused.err.toStdString();
+    EXPECT_EQ(fixtures::readFile(one), first);
+    ASSERT_EQ(cli({"generate", "--seed", "8", "--force", one}).exitCode, 0);
+    EXPECT_NE(fixtures::readFile(one), first);
+    ASSERT_EQ(cli({"generate", "--seed", "7", "--mirror", "both", "--loops", "0", "--force", one}).exitCode, 0);
+    EXPECT_EQ(fixtures::readFile(one), first) << "the same seed and options, the same bytes";
+    const CliRun timed = cli({"generate", dir_.filePath("timed.bmp")});
+    EXPECT_EQ(timed.exitCode, 0);
+    EXPECT_TRUE(timed.out.startsWith(QLatin1String("seed "))) << timed.out.toStdString();
+}
+
+TEST_F(KrivolCli, GenerateRefusesBadOptionsAndUnwritablePlaces) {
+    const QString file = write("file", "x");
+    const struct {
+        QStringList args;
+        int exitCode;
+    } cases[] = {
+        {{"--loops", "101", "a.bmp"}, 2},
+        {{"--mirror", "diagonal", "a.bmp"}, 2},
+        {{"--seed", "-1", "a.bmp"}, 2},
+        {{}, 2},
+        {{file + "/sub"}, 1},
+        {{file + "/sub/a.bmp"}, 1},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = cli(QStringList{"generate"} + c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.args.join(' ').toStdString() << run.err.toStdString();
+        EXPECT_FALSE(run.err.isEmpty());
+    }
 }
 
 TEST_F(KrivolCli, CheckOfAnUnreadableFileExits2) {

@@ -5,7 +5,12 @@
 #include <string>
 #include <vector>
 
+#include <QDir>
+
 #include "editor/level_draft.h"
+#include "level_fixtures.h"
+#include "render/level_preview.h"
+#include "state/level_write.h"
 
 namespace krivol {
 namespace {
@@ -179,6 +184,45 @@ TEST(LevelDraftHistory, SavedStateResetAndReplace) {
     EXPECT_EQ(draft.history().count(), 0);
     EXPECT_FALSE(draft.modified());
     EXPECT_FALSE(draft.check().playable());
+}
+
+// Opened and saved, every level we have reads back as the same grid.
+TEST(LevelDraftFiles, EveryShippedAndFixtureLevelSurvivesOpenAndSave) {
+    std::vector<std::pair<QString, QByteArray>> levels;
+    for (const char* folder : {KRIVOL_SOURCE_DIR "/data", KRIVOL_SOURCE_DIR "/tests/replays/corridor",
+                               KRIVOL_SOURCE_DIR "/fuzz/corpus/level"})
+        for (const QFileInfo& f : QDir(QString::fromUtf8(folder)).entryInfoList(QDir::Files)) {
+            QFile file(f.filePath());
+            if (file.open(QIODevice::ReadOnly)) levels.emplace_back(f.filePath(), file.readAll());
+        }
+    using fixtures::BmpLayout;
+    for (const BmpLayout& layout : {BmpLayout{.bits = 1}, BmpLayout{.bits = 4, .compression = 2}, BmpLayout{.bits = 8, .compression = 1},
+                                    BmpLayout{.bits = 16, .masks = fixtures::kMasks555}, BmpLayout{.bits = 32, .topDown = true},
+                                    BmpLayout{.bits = 24, .infoSize = 12}})
+        levels.emplace_back(QStringLiteral("fixture %1 bits").arg(layout.bits), fixtures::bmpBytes(fixtures::mazePicture(), layout));
+    ASSERT_GE(levels.size(), 12u);
+
+    int read = 0;
+    for (const auto& [name, bytes] : levels) {
+        SCOPED_TRACE(name.toStdString());
+        const LevelPicture picture = decodeLevelPicture(bytes, name);
+        if (!picture.ok()) continue;  // the corpus holds broken files on purpose
+        ++read;
+        QImage PicLOAD;
+        Long COL = 0;
+        putInPicLOAD(PicLOAD, picture.image);
+        Field opened;
+        readLevel(opened, COL, PicLOAD);
+        LevelDraft draft;
+        draft.reset(opened);
+        const LevelPicture saved = decodeLevelPicture(levelBmpBytes(draft.grid()), name);
+        ASSERT_TRUE(saved.ok());
+        putInPicLOAD(PicLOAD, saved.image);
+        Field back;
+        readLevel(back, COL, PicLOAD);
+        EXPECT_EQ(differences(back, opened), "");
+    }
+    EXPECT_GE(read, 10);
 }
 
 }  // namespace

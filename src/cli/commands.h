@@ -13,5 +13,6 @@ int runGrid(const QStringList& args, const DataFolders& folders);
 int runCheck(const QStringList& args, const DataFolders& folders);
 int runPlay(const QStringList& args, const DataFolders& folders);
 int runReplay(const QStringList& args, const DataFolders& folders);
+int runGenerate(const QStringList& args, const DataFolders& folders);
 
 }  // namespace krivol

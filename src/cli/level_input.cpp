@@ -5,13 +5,11 @@
 
 #include "cli/cli_io.h"
 #include "cli/option_help.h"
-#include "render/surface_ops.h"
 
 namespace krivol {
 
 namespace {
 
-constexpr int kPreviewSize = 52;
 constexpr int kHighestLevel = 32767;  // N_KRI is an Integer
 
 QString usageText(const LevelCommandHelp& help, const QList<QCommandLineOption>& options) {
@@ -66,10 +64,8 @@ LevelArgument parseLevelArgument(const QStringList& args, const LevelCommandHelp
 }
 
 LevelReading loadLevelGrid(const QString& path) {
-    QImage PicLOAD = makeSurface(kPreviewSize, kPreviewSize, 0xFF000000u);
-    Long COL = 0;
     QuietStderr quiet;
-    return readLevelFile(path, PicLOAD, COL);
+    return readLevelFile(path);
 }
 
 }  // namespace krivol

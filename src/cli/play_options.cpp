@@ -5,6 +5,7 @@
 #include "cli/cli_io.h"
 #include "cli/headless_run.h"
 #include "cli/level_input.h"
+#include "cli/number_text.h"
 #include "cli/option_help.h"
 
 namespace krivol {
@@ -39,14 +40,6 @@ struct PlayOptionSet {
 
     QList<QCommandLineOption> all() const { return {help, seed, keys, ticks, rounds, trace, frame, levels}; }
 };
-
-template <typename T>
-std::optional<T> number(const QString& text, long long low, long long high) {
-    bool ok = false;
-    const long long value = text.toLongLong(&ok);
-    if (!ok || value < low || value > high) return std::nullopt;
-    return static_cast<T>(value);
-}
 
 }  // namespace
 

@@ -20,6 +20,8 @@ constexpr Integer cellCode(CellKind kind) {
 class LevelDraft {
 public:
     LevelDraft();  // a new level
+    LevelDraft(const LevelDraft&) = delete;
+    LevelDraft& operator=(const LevelDraft&) = delete;
 
     // The closed outer ring of wall with corridor everywhere inside.
     static Field newLevel();

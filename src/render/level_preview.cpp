@@ -42,7 +42,14 @@ LevelReading readLevelFile(const QString& path, QImage& PicLOAD, Long& COL) {
     if (!reading.picture.ok()) return reading;
     readLevel(reading.FLD, COL, PicLOAD);
     reading.check = checkLevel(reading.FLD, reading.picture.image.size());
+    reading.check.near = countNearColours(reading.picture.image);
     return reading;
+}
+
+LevelReading readLevelFile(const QString& path) {
+    QImage PicLOAD = makeSurface(52, 52, 0xFF000000u);
+    Long COL = 0;
+    return readLevelFile(path, PicLOAD, COL);
 }
 
 }  // namespace krivol

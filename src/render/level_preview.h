@@ -23,5 +23,7 @@ struct LevelReading {
     QString error() const;  // "<file>: <reason>" in English; empty when playable
 };
 LevelReading readLevelFile(const QString& path, QImage& PicLOAD, Long& COL);
+// The same through a preview box of its own, for tools that show no preview.
+LevelReading readLevelFile(const QString& path);
 
 }  // namespace krivol

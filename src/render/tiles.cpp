@@ -29,9 +29,13 @@ void redrawCell(Surfaces& pics, int SP, int x, int y, Integer code) {
     pics.bufChanged.add(blitTile(pics.PicBUF, pics.PicS, SP, x, y, code));
 }
 
-void fullDraw(Surfaces& pics, const GameState& s) {
+void drawCells(QImage& dst, const QImage& strip, const Field& FLD, int SP) {
     for (int x = 1; x <= kGridMax; ++x)
-        for (int y = 1; y <= kGridMax; ++y) blitTile(pics.Pic1, pics.PicS, s.SP, x, y, s.FLD(x, y));
+        for (int y = 1; y <= kGridMax; ++y) blitTile(dst, strip, SP, x, y, FLD(x, y));
+}
+
+void fullDraw(Surfaces& pics, const GameState& s) {
+    drawCells(pics.Pic1, pics.PicS, s.FLD, s.SP);
     BitBlt(pics.PicBUF, 0, 0, kFieldPixels, kFieldPixels, pics.Pic1, 0, 0, Rop::SRCCOPY);
     pics.pic1Drawn.clear();
     pics.bufChanged.clear();

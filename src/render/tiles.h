@@ -12,6 +12,8 @@ inline QPoint cellOrigin(int x, int y, int SP) { return {x * SP - SP, y * SP - S
 
 // Copies the tile of `code` into PicBUF at cell (x, y).
 void redrawCell(Surfaces& pics, int SP, int x, int y, Integer code);
+// The tile of every cell of FLD into `dst` (600 x 600 for SP = 12).
+void drawCells(QImage& dst, const QImage& strip, const Field& FLD, int SP);
 // Every cell onto Pic1, then the whole of Pic1 into PicBUF.
 void fullDraw(Surfaces& pics, const GameState& s);
 // PicBUF onto Pic1: removes the sprites of the previous tick.

@@ -151,7 +151,8 @@ void Form1::Form_Unload() {
     s_.g_over = 1;
     sound_->WAV(QString());
     driver_.stop();
-    QCoreApplication::quit();
+    if (closed_) closed_();
+    else QCoreApplication::quit();
 }
 
 }  // namespace krivol

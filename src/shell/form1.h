@@ -4,6 +4,7 @@
 
 class QLabel;
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "render/surfaces.h"
@@ -49,6 +50,9 @@ public:
     // A line at the bottom of the left strip, for the recording and the replay;
     // `trouble` shows it in red.
     void showNote(const QString& text, bool trouble);
+    // A game opened by another window (the level editor's test play):
+    // closing it ends only this window, and `closed` runs once it has.
+    void endOnlyThisWindow(std::function<void()> closed) { closed_ = std::move(closed); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -76,6 +80,7 @@ private:
     RoundDriver driver_;
     KeyFilter keys_;
     QLabel* note_ = nullptr;
+    std::function<void()> closed_;
 };
 
 }  // namespace krivol

@@ -50,7 +50,7 @@ QString openingsReason(const LevelCheck& check) {
     QString text = QStringLiteral("граница открыта в клетках ") + namedOpenings(check.openings);
     const auto rest = static_cast<qsizetype>(check.openings.size()) - kOpeningsNamed;
     if (rest > 0) text += QStringLiteral(" и ещё %1").arg(rest);
-    text += QStringLiteral(" (проходимых клеток на внешнем кольце: %1)").arg(check.openings.size());
+    text += QStringLiteral(" (столбец,строка, считая от 1; проходимых клеток на внешнем кольце: %1)").arg(check.openings.size());
     if (check.picture.width() > kGridMax || check.picture.height() > kGridMax) {
         text += QStringLiteral("; у картинки %1 × %2 точек считаются только левые верхние 50 × 50, "
                                "и их внешнее кольцо должно быть чёрным")
@@ -59,6 +59,28 @@ QString openingsReason(const LevelCheck& check) {
     }
     return text;
 }
+
+}  // namespace
+
+QStringList russianNotes(const LevelCheck& check) {
+    QStringList found;
+    if (check.near.black + check.near.white > 0) {
+        found << QStringLiteral("почти, но не совсем чёрных точек %1 и почти, но не совсем белых %2, и игра читает их "
+                                "как пустой пол; скорее всего, картинку сохранили с потерями, например в JPEG: "
+                                "сохраняйте уровни в BMP или PNG")
+                     .arg(check.near.black)
+                     .arg(check.near.white);
+    }
+    if (check.smallerThanField()) {
+        found << QStringLiteral("картинка всего %1 × %2 точек: клетки за её краем, до 50-го столбца и строки, "
+                                "игра читает как стену")
+                     .arg(check.picture.width())
+                     .arg(check.picture.height());
+    }
+    return found;
+}
+
+namespace {
 
 QString checkReason(const LevelCheck& check) {
     QStringList parts;
@@ -70,7 +92,8 @@ QString checkReason(const LevelCheck& check) {
     }
     if (!check.openings.empty()) parts << openingsReason(check);
     if (check.whiteCells > 0 && check.reachableDots == 0)
-        parts << QStringLiteral("от начальной клетки героя (24, 27) не дойти ни до одной точки");
+        parts << QStringLiteral("от начальной клетки героя (столбец 24, строка 27) не дойти ни до одной точки");
+    if (!parts.isEmpty()) parts << russianNotes(check);
     return parts.join(QStringLiteral("; "));
 }
 

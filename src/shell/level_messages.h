@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 #include "render/level_preview.h"
 
@@ -10,6 +11,8 @@ namespace krivol {
 // preview. Both empty for a playable level.
 QString russianReason(const LevelReading& level);
 QString shortRussianReason(const LevelReading& level);
+// What a designer should know even of a playable level, in Russian.
+QStringList russianNotes(const LevelCheck& check);
 // Why a file could not be had, in Russian.
 QString russianFileReason(const FileProblem& problem);
 

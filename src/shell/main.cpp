@@ -1,21 +1,15 @@
 #include <QCoreApplication>
-#include <QTime>
 #include <cstdio>
 
 #include "files/local_path.h"
 #include "shell/display_start.h"
+#include "shell/editor/editor_window.h"
 #include "shell/form1.h"
 #include "shell/replay_hookup.h"
+#include "shell/time_seed.h"
 #include "shell/window_options.h"
 #include "state/build_info.h"
 #include "state/data_folders.h"
-
-namespace {
-
-// Whole seconds since local midnight: every start plays differently.
-std::uint32_t timeOfDaySeed() { return static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000); }
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
     const krivol::ParsedWindowOptions parsed = krivol::parseWindowOptions(krivol::argumentsFromArgv(argc, argv));
@@ -34,8 +28,13 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QLatin1String(krivol::build::kVersion));
     QGuiApplication::setDesktopFileName(QLatin1String(krivol::build::kAppId));
 
+    if (o.edit) {
+        krivol::EditorWindow editor(folders, o.editFile, o.seed);
+        editor.show();
+        return QApplication::exec();
+    }
     krivol::ReplayHookup replay(o.recordFile, o.replayFile);
-    const std::uint32_t seed = replay.seed().value_or(o.seed.value_or(timeOfDaySeed()));
+    const std::uint32_t seed = replay.seed().value_or(o.seed.value_or(krivol::timeOfDaySeed()));
     krivol::Form1 window(folders, seed);
     replay.attach(window, seed);
     window.show();

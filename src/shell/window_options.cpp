@@ -34,7 +34,7 @@ ParsedWindowOptions parseWindowOptions(const QStringList& arguments) {
     parser.setApplicationDescription(
         QStringLiteral("Krivol, a maze arcade game. Levels (KRIVOLnn.BMP) and sounds are taken from the\n"
                        "program's folder, then from the installed data folder; --levels DIR comes\n"
-                       "before both for levels."));
+                       "before both for levels. krivol --edit [FILE] opens the level editor instead."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -49,7 +49,10 @@ ParsedWindowOptions parseWindowOptions(const QStringList& arguments) {
                                     QStringLiteral("FILE"));
     const QCommandLineOption replay(QStringLiteral("replay"), QStringLiteral("Play back a recording made with --record."),
                                     QStringLiteral("FILE"));
-    parser.addOptions({help, version, seed, levels, record, replay});
+    const QCommandLineOption edit(QStringLiteral("edit"),
+                                  QStringLiteral("Open the level editor on FILE, or on a new level."));
+    parser.addOptions({help, version, seed, levels, record, replay, edit});
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("With --edit: the level picture to edit (made when missing)."), QStringLiteral("[FILE]"));
 
     if (!parser.parse(arguments)) return usageError(parser.errorText());
     if (parser.isSet(help)) {
@@ -61,8 +64,11 @@ ParsedWindowOptions parseWindowOptions(const QStringList& arguments) {
         print(stdout, QStringLiteral("krivol %1\n").arg(QLatin1String(build::kVersion)));
         return {{}, 0};
     }
-    if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > (parser.isSet(edit) ? 1 : 0))
+        return usageError(QStringLiteral("unexpected argument \"%1\"").arg(files.last()));
+    if (parser.isSet(edit) && (parser.isSet(record) || parser.isSet(replay)))
+        return usageError(QStringLiteral("--edit cannot be combined with --record or --replay"));
     if (parser.isSet(replay) && (parser.isSet(record) || parser.isSet(seed)))
         return usageError(QStringLiteral("--replay takes its seed from the recording and records nothing"));
     WindowOptions o;
@@ -73,6 +79,8 @@ ParsedWindowOptions parseWindowOptions(const QStringList& arguments) {
     o.levelsFolder = parser.value(levels);
     o.recordFile = parser.value(record);
     o.replayFile = parser.value(replay);
+    o.edit = parser.isSet(edit);
+    o.editFile = files.value(0);
     return {o, std::nullopt};
 }
 

@@ -12,6 +12,8 @@ struct WindowOptions {
     QString levelsFolder;               // --levels DIR; empty when not given
     QString recordFile;                 // --record FILE
     QString replayFile;                 // --replay FILE
+    bool edit = false;                  // --edit [FILE]: the level editor
+    QString editFile;                   // its FILE; empty for a new level
 };
 
 // The options, or the exit code to leave with at once (after --help,

@@ -4,10 +4,12 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <vector>
 
 #include "state/field.h"
+#include "state/level_pixels.h"
 #include "state/level_problem.h"
 #include "state/types.h"
 
@@ -50,11 +52,18 @@ struct LevelCheck {
     int unreachableDots = 0;       // dot cells it cannot (sealed rooms)
     int whiteCells = 0;            // pure-white pixels among the 50 x 50
     QSize picture{50, 50};         // the size of the picture the grid came from
+    NearColours near;              // pixels read as floor that were meant as wall or corridor
     bool playable() const { return dots >= 22 && openings.empty() && reachableDots > 0; }
     QString reason() const;        // in English; empty when playable
+    // What a designer should know even of a playable level: pixels nearly
+    // black or white, a picture smaller than the field. In English.
+    QStringList notes() const;
+    bool smallerThanField() const { return picture.width() < kGridMax || picture.height() < kGridMax; }
 };
 LevelCheck checkLevel(const Field& FLD, QSize picture = {50, 50});
 
+// A cell as "column 24, row 27": positions in messages say which is which.
+QString cellName(QPoint cell);
 // The first few openings of a border ring as "(1,2), (1,3)"; a reason names
 // no more, the rest are counted.
 constexpr int kOpeningsNamed = 5;

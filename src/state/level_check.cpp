@@ -40,7 +40,7 @@ QString describeOpenings(const LevelCheck& check) {
     QString text = QStringLiteral("open border at ") + namedOpenings(check.openings);
     const auto rest = static_cast<qsizetype>(check.openings.size()) - kOpeningsNamed;
     if (rest > 0) text += QStringLiteral(" and %1 more").arg(rest);
-    text += QStringLiteral(" (%1 walkable cells on the outer ring)").arg(check.openings.size());
+    text += QStringLiteral(" (column,row counted from 1; %1 walkable cells on the outer ring)").arg(check.openings.size());
     if (check.picture.width() > kGridMax || check.picture.height() > kGridMax) {
         text += QStringLiteral("; only the top-left 50 x 50 pixels of this %1 x %2 picture count, "
                                "so their outer ring must be black")
@@ -51,6 +51,8 @@ QString describeOpenings(const LevelCheck& check) {
 }
 
 }  // namespace
+
+QString cellName(QPoint cell) { return QStringLiteral("column %1, row %2").arg(cell.x()).arg(cell.y()); }
 
 QString namedOpenings(const std::vector<QPoint>& openings) {
     QStringList named;
@@ -92,9 +94,29 @@ QString LevelCheck::reason() const {
     }
     if (!openings.empty()) parts << describeOpenings(*this);
     if (whiteCells > 0 && reachableDots == 0) {
-        parts << QStringLiteral("no dot cell can be reached from the hero's start cell (24, 27)");
+        parts << QStringLiteral("no dot cell can be reached from the hero's start cell (%1)").arg(cellName(kStart));
     }
+    // Near colours are the likely cause of any fault above, so they come with it.
+    if (!parts.isEmpty()) parts << notes();
     return parts.join(QStringLiteral("; "));
+}
+
+QStringList LevelCheck::notes() const {
+    QStringList found;
+    if (near.black + near.white > 0) {
+        found << QStringLiteral("%1 pixels are nearly but not exactly black and %2 nearly but not exactly white, "
+                                "and the game reads them as empty floor; a lossy format such as JPEG is the likely "
+                                "cause: save levels as BMP or PNG")
+                     .arg(near.black)
+                     .arg(near.white);
+    }
+    if (smallerThanField()) {
+        found << QStringLiteral("the picture is only %1 x %2 pixels: the game reads the cells beyond it, up to "
+                                "column and row 50, as wall")
+                     .arg(picture.width())
+                     .arg(picture.height());
+    }
+    return found;
 }
 
 }  // namespace krivol

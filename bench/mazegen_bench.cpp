@@ -1,0 +1,26 @@
+// How many levels a second the maze generator makes; the editor's random
+// maze and krivol-cli generate both wait for it.
+#include <benchmark/benchmark.h>
+
+#include "mazegen/maze_generator.h"
+
+namespace krivol {
+namespace {
+
+void BM_GenerateMaze(benchmark::State& state) {
+    const MazeOptions options{60, static_cast<Mirror>(state.range(0))};
+    std::uint32_t seed = 0;
+    for (auto _ : state) {
+        Rnd rnd(++seed);
+        benchmark::DoNotOptimize(generateMaze(rnd, options));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_GenerateMaze)
+    ->ArgName("mirror")
+    ->Arg(static_cast<int>(Mirror::none))
+    ->Arg(static_cast<int>(Mirror::both))
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace krivol

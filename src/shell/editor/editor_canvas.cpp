@@ -1,0 +1,280 @@
+#include "shell/editor/editor_canvas.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "assets/pictures.h"
+#include "render/surface_ops.h"
+#include "render/tiles.h"
+
+namespace krivol {
+
+namespace {
+
+constexpr int kSP = 12;
+
+// Filled edges, not a pen: a pen is centred on the line and smears half-pixels.
+void frame(QPainter& p, const QRect& r, int width, const QColor& colour) {
+    p.fillRect(QRect(r.left(), r.top(), r.width(), width), colour);
+    p.fillRect(QRect(r.left(), r.bottom() - width + 1, r.width(), width), colour);
+    p.fillRect(QRect(r.left(), r.top(), width, r.height()), colour);
+    p.fillRect(QRect(r.right() - width + 1, r.top(), width, r.height()), colour);
+}
+
+QRect cellRect(QPoint cell, int k) { return {(cell.x() - 1) * kSP * k, (cell.y() - 1) * kSP * k, kSP * k, kSP * k}; }
+
+QPoint clamped(QPoint c) { return {std::clamp(c.x(), 1, kGridMax), std::clamp(c.y(), 1, kGridMax)}; }
+
+}  // namespace
+
+EditorCanvas::EditorCanvas(LevelDraft& draft, QWidget* parent)
+    : QWidget(parent),
+      draft_(draft),
+      strip_(assets::tileStrip()),
+      hero_(assets::heroSprite()),
+      mask_(assets::spriteMask()),
+      field_(makeSurface(kFieldPixels, kFieldPixels, 0xFFFFFFFFu)) {
+    setObjectName(QStringLiteral("editorCanvas"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setCursor(Qt::CrossCursor);
+    fitSize();
+}
+
+void EditorCanvas::setTool(Tool tool) {
+    tool_ = tool;
+    keyAnchor_.reset();
+    update();
+}
+
+void EditorCanvas::setZoom(int zoom) {
+    zoom_ = std::clamp(zoom, 1, 4);
+    fitSize();
+    update();
+}
+
+int EditorCanvas::pixelScale() const { return std::max(1, static_cast<int>(std::lround(zoom_ * devicePixelRatioF()))); }
+
+void EditorCanvas::fitSize() {
+    const int side = static_cast<int>(std::ceil(kFieldPixels * pixelScale() / devicePixelRatioF()));
+    if (size() != QSize(side, side)) setFixedSize(side, side);
+}
+
+void EditorCanvas::draftChanged() {
+    fieldStale_ = true;
+    update();
+}
+
+void EditorCanvas::changedHere() {
+    draftChanged();
+    if (edited) edited();
+}
+
+void EditorCanvas::finishStroke() {
+    if (!draft_.inStroke()) return;
+    draft_.endStroke(strokeName());
+    dragging_ = keyStroke_ = false;
+    changedHere();
+}
+
+QPoint EditorCanvas::cellAt(QPointF pos) const {
+    const double gamePixels = kSP * pixelScale() / devicePixelRatioF();  // one cell, in widget units
+    return {static_cast<int>(std::floor(pos.x() / gamePixels)) + 1, static_cast<int>(std::floor(pos.y() / gamePixels)) + 1};
+}
+
+Cells EditorCanvas::shape(QPoint from, QPoint to) const {
+    switch (tool_) {
+    case Tool::line: return lineCells(from, to);
+    case Tool::rectangle: return rectangleCells(from, to, false);
+    case Tool::filledRectangle: return rectangleCells(from, to, true);
+    case Tool::fill: return floodCells(draft_.grid(), to);
+    case Tool::pen: break;
+    }
+    return lineCells(from, to);
+}
+
+QString EditorCanvas::strokeName() const {
+    switch (tool_) {
+    case Tool::pen: return QStringLiteral("Карандаш");
+    case Tool::line: return QStringLiteral("Линия");
+    case Tool::rectangle: return QStringLiteral("Рамка");
+    case Tool::filledRectangle: return QStringLiteral("Прямоугольник");
+    case Tool::fill: return QStringLiteral("Заливка");
+    }
+    return {};
+}
+
+// ---- the mouse: the left button paints the chosen kind, the right one floor ----
+
+void EditorCanvas::pressAt(QPoint cell, Integer code) {
+    cursor_ = cell;
+    if (cursorMoved) cursorMoved();
+    if (tool_ == Tool::fill) {
+        draft_.paint(floodCells(draft_.grid(), cell), code, strokeName());
+        changedHere();
+        return;
+    }
+    draft_.beginStroke(code);
+    dragging_ = true;
+    anchor_ = last_ = cell;
+    if (tool_ == Tool::pen) draft_.addToStroke({cell});
+    else draft_.reshapeStroke(shape(anchor_, cell));
+    changedHere();
+}
+
+void EditorCanvas::dragTo(QPoint cell) {
+    cell = clamped(cell);
+    if (cell == last_) return;
+    if (tool_ == Tool::pen) draft_.addToStroke(lineCells(last_, cell));
+    else draft_.reshapeStroke(shape(anchor_, cell));
+    last_ = cursor_ = cell;
+    if (cursorMoved) cursorMoved();
+    changedHere();
+}
+
+void EditorCanvas::mousePressEvent(QMouseEvent* event) {
+    const QPoint cell = cellAt(event->position());
+    const bool right = event->button() == Qt::RightButton;
+    if (!onField(cell) || dragging_ || (!right && event->button() != Qt::LeftButton)) return;
+    finishStroke();
+    keyAnchor_.reset();
+    pressAt(cell, right ? cell::kFloor : cellCode(kind_));
+}
+
+void EditorCanvas::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint cell = cellAt(event->position());
+    if (dragging_ && (event->buttons() & (Qt::LeftButton | Qt::RightButton))) {
+        dragTo(cell);
+    } else if (onField(cell) && cell != cursor_ && !keyStroke_) {
+        cursor_ = cell;
+        if (cursorMoved) cursorMoved();
+        update();
+    }
+}
+
+void EditorCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (!dragging_) return;
+    dragTo(cellAt(event->position()));
+    dragging_ = false;
+    finishStroke();
+}
+
+// ---- the keyboard: arrows move the cursor, Shift+arrows paint, Space applies the tool ----
+
+void EditorCanvas::moveCursor(QPoint step, bool painting) {
+    if (dragging_) return;
+    if (painting && !keyStroke_) {
+        draft_.beginStroke(cellCode(kind_));
+        keyStroke_ = true;
+        draft_.addToStroke({cursor_});
+    }
+    cursor_ = clamped(cursor_ + step);
+    if (painting) {
+        draft_.addToStroke({cursor_});
+        changedHere();
+    }
+    if (cursorMoved) cursorMoved();
+    update();
+}
+
+void EditorCanvas::spaceAt(QPoint cell) {
+    const Integer code = cellCode(kind_);
+    if (tool_ == Tool::pen || tool_ == Tool::fill) {
+        draft_.paint(tool_ == Tool::pen ? Cells{cell} : floodCells(draft_.grid(), cell), code, strokeName());
+    } else if (!keyAnchor_) {
+        keyAnchor_ = cell;  // the shape's first corner; the second Space draws it
+        update();
+        return;
+    } else {
+        draft_.paint(shape(*keyAnchor_, cell), code, strokeName());
+        keyAnchor_.reset();
+    }
+    changedHere();
+}
+
+void EditorCanvas::keyPressEvent(QKeyEvent* event) {
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    QPoint step;
+    switch (event->key()) {
+    case Qt::Key_Left: step = {-1, 0}; break;
+    case Qt::Key_Right: step = {1, 0}; break;
+    case Qt::Key_Up: step = {0, -1}; break;
+    case Qt::Key_Down: step = {0, 1}; break;
+    case Qt::Key_Space:
+        if (!plain || event->isAutoRepeat()) break;
+        finishStroke();
+        spaceAt(cursor_);
+        return;
+    case Qt::Key_Escape:
+        if (!keyAnchor_) break;
+        keyAnchor_.reset();
+        update();
+        return;
+    default: break;
+    }
+    if (step.isNull() || !plain) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (!shift) finishStroke();
+    moveCursor(step, shift);
+}
+
+void EditorCanvas::keyReleaseEvent(QKeyEvent* event) {
+    // A run of Shift+arrows is one stroke: it ends with the Shift key.
+    if (event->key() == Qt::Key_Shift && keyStroke_ && !event->isAutoRepeat()) finishStroke();
+    QWidget::keyReleaseEvent(event);
+}
+
+void EditorCanvas::focusOutEvent(QFocusEvent* event) {
+    if (keyStroke_) finishStroke();
+    QWidget::focusOutEvent(event);
+}
+
+// ---- drawing ----
+
+void EditorCanvas::drawField() {
+    drawCells(field_, strip_, draft_.grid(), kSP);
+    // The hero where every round puts it, drawn the way the game draws it.
+    const QPoint at = cellRect(kHeroStartCell, 1).topLeft();
+    BitBlt(field_, at.x(), at.y(), kSP, kSP, mask_, 0, 0, Rop::SRCAND);
+    BitBlt(field_, at.x(), at.y(), kSP, kSP, hero_, 0, 0, Rop::SRCPAINT);
+    fieldStale_ = false;
+}
+
+void EditorCanvas::drawMarks(QImage& image, int k) const {
+    QPainter p(&image);
+    const LevelCheck& check = draft_.check();
+    for (int x = 1; x <= kGridMax; ++x)
+        for (int y = 1; y <= kGridMax; ++y)
+            if (draft_.grid()(x, y) == cell::kDot && !draft_.reachable()[x][y])
+                p.fillRect(cellRect({x, y}, k), QColor(0, 0, 96, 150));
+    for (const QPoint& c : check.openings) {
+        p.fillRect(cellRect(c, k), QColor(255, 0, 0, 140));
+        frame(p, cellRect(c, k), k, QColor(200, 0, 0));
+    }
+    if (check.startIsWall) frame(p, cellRect(kHeroStartCell, k).adjusted(-k, -k, k, k), 2 * k, QColor(255, 140, 0));
+    if (keyAnchor_) frame(p, cellRect(*keyAnchor_, k), 2 * k, QColor(0, 170, 255));
+    const QRect c = cellRect(cursor_, k);
+    frame(p, c, k, Qt::black);
+    frame(p, c.adjusted(k, k, -k, -k), k, QColor(255, 220, 0));
+}
+
+void EditorCanvas::paintEvent(QPaintEvent*) {
+    fitSize();
+    if (fieldStale_) drawField();
+    const int k = pixelScale();
+    QImage shown = field_.scaled(kFieldPixels * k, kFieldPixels * k, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    drawMarks(shown, k);
+    shown.setDevicePixelRatio(devicePixelRatioF());
+    QPainter p(this);
+    p.drawImage(QPointF(0, 0), shown);
+}
+
+}  // namespace krivol

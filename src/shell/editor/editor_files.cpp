@@ -1,0 +1,96 @@
+#include "shell/editor/editor_files.h"
+
+#include <QFileInfo>
+
+#include "files/file_beside.h"
+#include "render/level_preview.h"
+#include "shell/level_messages.h"
+#include "state/level_pixels.h"
+#include "state/level_write.h"
+
+namespace krivol {
+
+namespace {
+
+QString sizeNote(QSize size) {
+    if (size.width() > kGridMax || size.height() > kGridMax)
+        return QStringLiteral("Картинка %1 × %2 точек: игра читает только её левые верхние 50 × 50 точек, "
+                              "их и показывает редактор.")
+            .arg(size.width())
+            .arg(size.height());
+    if (size.width() < kGridMax || size.height() < kGridMax)
+        return QStringLiteral("Картинка %1 × %2 точек меньше 50 × 50: клетки, которых в ней нет, игра читает "
+                              "как стену.")
+            .arg(size.width())
+            .arg(size.height());
+    return {};
+}
+
+// Said of a write: the shared reasons speak of reading.
+QString writeReason(const FileProblem& p) {
+    switch (p.fault) {
+    case FileFault::noPermission: return QStringLiteral("нет права на запись");
+    case FileFault::missing: return QStringLiteral("такой папки нет");
+    case FileFault::folder: return QStringLiteral("это папка, а не файл");
+    default: return russianFileReason(p);
+    }
+}
+
+}  // namespace
+
+OpenedLevel openLevel(const QString& path) {
+    const LevelReading reading = readLevelFile(path);
+    OpenedLevel opened;
+    if (!reading.picture.ok()) {
+        opened.error = QStringLiteral("%1: %2").arg(path, russianReason(reading));
+        return opened;
+    }
+    opened.ok = true;
+    opened.grid = reading.FLD;
+    const QSize size = reading.picture.image.size();
+    opened.note = sizeNote(size);
+    const NearColours& near = reading.check.near;
+    if (near.black + near.white > 0)
+        opened.note += QStringLiteral(" Почти чёрных точек %1, почти белых %2: игра читает их как пол (картинку, "
+                                      "видимо, сохранили с потерями, например в JPEG). Импорт по порогу (Ctrl+I) "
+                                      "сделает их стеной и коридором.")
+                           .arg(near.black)
+                           .arg(near.white);
+    opened.note = opened.note.trimmed();
+    opened.savesInPlace = size == QSize(kGridMax, kGridMax) && QFileInfo(path).suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0;
+    return opened;
+}
+
+OpenedLevel importLevel(const QString& path) {
+    LevelReading reading;
+    reading.picture = loadLevelPicture(path);
+    OpenedLevel opened;
+    if (!reading.picture.ok()) {
+        opened.error = QStringLiteral("%1: %2").arg(path, russianReason(reading));
+        return opened;
+    }
+    QImage image = reading.picture.image;
+    const QSize size = image.size();
+    const bool scaled = size.width() > kGridMax || size.height() > kGridMax;
+    if (scaled) image = image.scaled(kGridMax, kGridMax, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    for (int x = 1; x <= kGridMax; ++x)
+        for (int y = 1; y <= kGridMax; ++y) {
+            // Cells beyond a small picture are walls, as the game reads them.
+            const QRgb c = image.valid(x - 1, y - 1) ? image.pixel(x - 1, y - 1) : 0xFF000000u;
+            opened.grid.set(x, y, isNearBlack(c) ? cell::kWall : isNearWhite(c) ? cell::kDot : cell::kFloor);
+        }
+    opened.ok = true;
+    opened.note = QStringLiteral("Импорт по порогу из %1: почти чёрное — стена, почти белое — коридор, остальное — пол.")
+                      .arg(QFileInfo(path).fileName());
+    if (scaled) opened.note += QStringLiteral(" Картинка %1 × %2 точек уменьшена до 50 × 50.").arg(size.width()).arg(size.height());
+    else if (size != QSize(kGridMax, kGridMax)) opened.note += QLatin1Char(' ') + sizeNote(size);
+    return opened;
+}
+
+QString saveLevel(const QString& path, const Field& grid) {
+    const FileProblem problem = writeFileAtomically(path, levelBmpBytes(grid));
+    if (!problem) return {};
+    return QStringLiteral("%1: %2").arg(path, writeReason(problem));
+}
+
+}  // namespace krivol
