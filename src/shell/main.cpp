@@ -6,6 +6,7 @@
 #include "shell/editor/editor_window.h"
 #include "shell/form1.h"
 #include "shell/replay_hookup.h"
+#include "shell/screen_scale.h"
 #include "shell/time_seed.h"
 #include "shell/window_options.h"
 #include "state/build_info.h"
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
         }
     }
 
+    krivol::roundScreenScale();
     const auto app = krivol::openDisplay(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("krivol"));
     QCoreApplication::setApplicationVersion(QLatin1String(krivol::build::kVersion));
