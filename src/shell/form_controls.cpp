@@ -131,6 +131,8 @@ FormControls buildControls(QWidget& form, const Surfaces& pics) {
     buildLevelChoice(form, pics, c);
     c.PicBUF = makeHiddenBox(&form, "PicBUF", pics.PicBUF, true);
     c.Command1 = make<QPushButton>(&form, "Command1", QStringLiteral("Старт"));
+    // Outside a dialog Qt presses a focused button only by Space; players try Return too.
+    c.Command1->setAutoDefault(true);
     c.Pic1 = make<PictureBox>(&form, "Pic1", pics.Pic1, true);
     buildScoreBoxes(form, c);
     QWidget::setTabOrder(c.Command1, c.OptKri[1]);

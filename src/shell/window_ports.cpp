@@ -1,9 +1,11 @@
 #include "shell/window_ports.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 
 #include <algorithm>
 
@@ -15,10 +17,15 @@ namespace krivol {
 namespace {
 
 void showEndBox(QWidget& parent, const QString& text) {
+    const QPointer<QWidget> had = QApplication::focusWidget();
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("krivol"), text, QMessageBox::Ok, &parent);
     box.setObjectName(QStringLiteral("endBox"));
     if (QAbstractButton* ok = box.button(QMessageBox::Ok)) ok->setIcon(QIcon());  // a plain OK, as the game had
     box.exec();
+    // Some desktops leave the keyboard with whatever window lies under the
+    // pointer once the box is gone; the next round is steered from here.
+    parent.activateWindow();
+    if (had && had->window() == &parent) had->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 }  // namespace
