@@ -50,7 +50,7 @@ seen idle
 xvfb_click "$win" 79 210   # the middle of "Старт"
 xvfb_wait_until look started started || fail "no maze and hero after the start ($(seen started))"
 seen started
-read -r _ _ _ _ _ hero_x hero_y <"$work/started.txt"
+read -r _ _ _ _ _ hero_x hero_y _ <"$work/started.txt"
 
 xdotool windowfocus "$win" 2>/dev/null
 xdotool keydown Left

@@ -32,6 +32,10 @@ deb=$(ls "$work"/pkg/krivol_"$version"-1_*.deb 2>/dev/null | head -1)
 dpkg-deb -x "$deb" "$work/deb" || { echo "FAIL: dpkg-deb -x"; exit 1; }
 
 lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 || fail "lintian: $(grep '^E:' "$work/lintian.log")"
+# The platform plugins are separate packages that a bare Qt install leaves out.
+depends=$(dpkg-deb -f "$deb" Depends) recommends=$(dpkg-deb -f "$deb" Recommends)
+case ", $depends," in *", qt6-qpa-plugins,"*) ;; *) fail "Depends lacks qt6-qpa-plugins: $depends" ;; esac
+[ "$recommends" = qt6-wayland ] || fail "Recommends is '$recommends', not qt6-wayland"
 
 check_tree() {
     local root=$1 name=$2
