@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# How the window does on a real X server (Xvfb): start-up time to a mapped
-# window, resident memory, and CPU while a round plays.
+# How the window does on a real X server (Xvfb): start-up time to the first
+# painted frame against a bare Qt window of the same size, to a mapped window,
+# resident memory, and CPU while a round plays.
 #   bench/window_perf.sh BINARY_DIR [SECONDS]
 # Public tools only: Xvfb, xdotool, /proc. Exit 77 when they are missing.
 set -u
@@ -23,6 +24,24 @@ cp "$bin_dir"/*.wav "$bin_dir"/*.WAV "$work/" 2>/dev/null
 
 xvfb_start || { echo "no X server"; exit 1; }
 export QT_QPA_PLATFORM=xcb
+
+# Start-up to the first painted frame, the game against bench/bare_window.cpp,
+# run by turns so that a busy machine slows both alike. The screen's centre lies
+# in the play field, which is white before a round.
+bare=$bin_dir/../bench/bare_window
+if [ -x "$bare" ]; then
+    game_ms=() bare_ms=()
+    for run in 1 2 3 4 5 6 7; do
+        game_ms+=($(python3 "$(dirname "$0")/first_frame.py" 1 512 384 "$work/krivol" --seed 1)) || exit 1
+        bare_ms+=($(python3 "$(dirname "$0")/first_frame.py" 1 512 384 "$bare")) || exit 1
+    done
+    median() { printf '%s\n' "$@" | sort -n | sed -n 4p; }
+    echo "start-up to first painted frame (ms, 7 runs): krivol ${game_ms[*]}, bare Qt window ${bare_ms[*]}"
+    echo "  medians: krivol $(median "${game_ms[@]}"), bare $(median "${bare_ms[@]}"), ratio" \
+        "$(python3 -c "print(f'{$(median "${game_ms[@]}") / $(median "${bare_ms[@]}"):.2f}')")"
+else
+    echo "no $bare: the first-frame comparison is left out"
+fi
 
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 window() { xvfb_find '^Krivol v2\.32$'; }

@@ -12,6 +12,7 @@
 
 #include "round/startup.h"
 #include "shell/form_look.h"
+#include "shell/late_sound.h"
 #include "shell/level_messages.h"
 #include "shell/picture_box.h"
 #include "shell/sound_player.h"
@@ -21,9 +22,9 @@ namespace krivol {
 
 namespace {
 
-std::unique_ptr<SoundPort> orWaveFiles(std::unique_ptr<SoundPort> sound, const DataFolders& folders) {
+std::unique_ptr<SoundPort> orWaveFiles(std::unique_ptr<SoundPort> sound, const DataFolders& folders, QWidget& window) {
     if (sound) return sound;
-    return std::make_unique<SoundPlayer>(folders);
+    return std::make_unique<LateSound>(window, [&folders] { return std::make_unique<SoundPlayer>(folders); });
 }
 
 void centreOnScreen(QWidget& w) {
@@ -36,7 +37,7 @@ Form1::Form1(const DataFolders& folders, std::uint32_t seed, std::unique_ptr<Sou
     : folders_(folders),
       rnd_(seed),
       pics_(makeSurfaces()),
-      sound_(orWaveFiles(std::move(sound), folders_)),
+      sound_(orWaveFiles(std::move(sound), folders_, *this)),
       c_(buildControls(*this, pics_)),
       labels_(*c_.Label1, *c_.Lab_P),
       screen_(*c_.Pic1, *c_.PicLOAD),
