@@ -1,18 +1,30 @@
 #!/usr/bin/env bash
-# Installs, on Debian 12 as root, whatever the build, the game and the tests
-# still miss. Does nothing when everything is there.
+# Installs, on Debian 12 as root, whatever is still missing; does nothing when
+# everything is there.
+#   tools/install-deps.sh           what building and playing the game need
+#   tools/install-deps.sh --tests   that, and the test, benchmark and packaging tools
 set -euo pipefail
-packages=(
+play=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
+  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 qt6-wayland
+  libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libswresample-dev
+  fonts-dejavu-core
+)
+tests=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-dejavu-core
-  xvfb xdotool imagemagick x11-utils
+  xvfb xdotool imagemagick x11-utils x11-xserver-utils
+  sway wtype grim
   pulseaudio pulseaudio-utils
   dpkg-dev file desktop-file-utils appstream lintian man-db
-  python3
+  python3 ffmpeg chromium
 )
+packages=("${play[@]}")
+case "${1:-}" in
+  --tests) packages+=("${tests[@]}") ;;
+  "") ;;
+  *) echo "usage: $0 [--tests]" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -4,7 +4,7 @@
 #   apt install ./krivol_*.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/install-deps.sh
+tools/install-deps.sh --tests
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target krivol krivol-cli krivol_data krivol_icons
 rm -f build/package/krivol_*.deb

@@ -4,15 +4,17 @@
 # gives each fuzz target a short run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/install-deps.sh
+tools/install-deps.sh --tests
 # Here the real-sound tests fail, rather than skip, without a sound server.
 export KRIVOL_REQUIRE_SOUND=1
+# The same for the Wayland test when sway, wtype, grim or Qt's plugin are missing.
+export KRIVOL_REQUIRE_WAYLAND=1
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKRIVOL_BUILD_TESTS=ON -DKRIVOL_BUILD_BENCH=ON
 cmake --build build
 (cd build && ctest --output-on-failure -j2)
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKRIVOL_SANITIZE=ON -DKRIVOL_BUILD_BENCH=OFF
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKRIVOL_SANITIZE=ON -DKRIVOL_BUILD_TESTS=ON -DKRIVOL_BUILD_BENCH=OFF
 cmake --build build-asan
 (cd build-asan && ctest --output-on-failure -j2)
 
