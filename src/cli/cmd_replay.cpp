@@ -6,6 +6,9 @@
 #include "cli/level_input.h"
 #include "cli/option_help.h"
 #include "cli/replay_run.h"
+#include "cli/video/round_list.h"
+#include "cli/video/video_format.h"
+#include "cli/video/video_run.h"
 #include "files/regular_file.h"
 
 namespace krivol {
@@ -20,7 +23,16 @@ struct ReplayOptionSet {
     QCommandLineOption frame = frameOption();
     QCommandLineOption verify{QStringLiteral("verify"),
                               QStringLiteral("Exit 1 at the first round whose outcome, score or ticks differ.")};
-    QList<QCommandLineOption> all() const { return {help, levels, trace, frame, verify}; }
+    QCommandLineOption video{QStringLiteral("video"),
+                             QStringLiteral("Write the rounds with their sounds as a video: OUT.mp4 or OUT.webm."),
+                             QStringLiteral("OUT")};
+    QCommandLineOption rounds{QStringLiteral("rounds"),
+                              QStringLiteral("Only these rounds in the video, such as 2,3 or 2-3."),
+                              QStringLiteral("LIST")};
+    QCommandLineOption scale{QStringLiteral("scale"),
+                             QStringLiteral("Every pixel of the video's field K by K (1 to 8, 2 unless given)."),
+                             QStringLiteral("K")};
+    QList<QCommandLineOption> all() const { return {help, levels, trace, frame, verify, video, rounds, scale}; }
 };
 
 QString usage(const ReplayOptionSet& set) {
@@ -28,8 +40,30 @@ QString usage(const ReplayOptionSet& set) {
                "Usage: krivol-cli replay FILE [options]\n"
                "Replays a recording made with `krivol --record FILE` without a window and prints\n"
                "one line per round. The level files it names are looked up the way the game\n"
-               "looks them up (--levels DIR first). --trace writes the same JSON lines as `play`.\n\n") +
+               "looks them up (--levels DIR first). --trace writes the same JSON lines as `play`.\n"
+               "--video makes a video of it with the game's sounds, 25 pictures a second.\n\n") +
            optionHelp(set.all());
+}
+
+// What is wrong with --video, --rounds and --scale, or empty.
+QString applyVideoOptions(const QCommandLineParser& parser, const ReplayOptionSet& set, ReplayOptions& o) {
+    o.videoFile = parser.value(set.video);
+    if (o.videoFile.isEmpty()) {
+        if (parser.isSet(set.rounds) || parser.isSet(set.scale)) return QStringLiteral("--rounds and --scale need --video");
+        return {};
+    }
+    if (!videoFormatFor(o.videoFile)) return QStringLiteral("--video: OUT must end in .mp4 or .webm");
+    if (parser.isSet(set.rounds)) {
+        const std::optional<std::set<int>> rounds = parseRoundList(parser.value(set.rounds));
+        if (!rounds) return QStringLiteral("--rounds: expected round numbers such as 2,3 or 2-3");
+        o.rounds = *rounds;
+    }
+    if (parser.isSet(set.scale)) {
+        bool ok = false;
+        o.scale = parser.value(set.scale).toInt(&ok);
+        if (!ok || o.scale < 1 || o.scale > 8) return QStringLiteral("--scale: expected a whole number from 1 to 8");
+    }
+    return {};
 }
 
 std::optional<int> parseReplayOptions(const QStringList& args, ReplayOptions& o) {
@@ -52,6 +86,7 @@ std::optional<int> parseReplayOptions(const QStringList& args, ReplayOptions& o)
     o.traceFile = parser.value(set.trace);
     o.framePng = parser.value(set.frame);
     o.verify = parser.isSet(set.verify);
+    if (const QString error = applyVideoOptions(parser, set, o); !error.isEmpty()) return usageError(error);
     return std::nullopt;
 }
 
@@ -81,7 +116,7 @@ int runReplay(const QStringList& args, const DataFolders& folders) {
         printErr(trace.error() + QLatin1Char('\n'));
         return kExitFailed;
     }
-    const int code = replayRecording(o, reading, trace);
+    const int code = o.videoFile.isEmpty() ? replayRecording(o, reading, trace) : replayToVideo(o, reading, trace);
     if (!trace.finish()) {
         printErr(trace.error() + QLatin1Char('\n'));
         return kExitFailed;

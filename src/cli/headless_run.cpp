@@ -1,11 +1,29 @@
 #include "cli/headless_run.h"
 
+#include <functional>
+
 #include "cli/cli_io.h"
 #include "cli/trace.h"
 #include "files/regular_file.h"
+#include "round/end_texts.h"
 #include "round/startup.h"
 
 namespace krivol {
+
+namespace {
+
+// The end boxes as the watcher sees them, each with the sounds asked before it.
+class WatchedBoxes : public EndDialogPort {
+public:
+    explicit WatchedBoxes(std::function<void(const QString&)> show) : show_(std::move(show)) {}
+    void showVictory() override { show_(victoryText()); }
+    void showDefeat() override { show_(defeatText()); }
+
+private:
+    std::function<void(const QString&)> show_;
+};
+
+}  // namespace
 
 HeadlessRun::HeadlessRun(std::uint32_t seed, const DataFolders& folders, TraceOut& trace, bool keepFrame)
     : session_(seed, folders), trace_(trace), keepFrame_(keepFrame) {
@@ -24,7 +42,7 @@ StartResult HeadlessRun::start(int round, const QString& levelFile) {
     }();
     if (!started.started) return started;
     clock_.roundStarted();
-    write(traceLine(session_.s, clock_.ticks(), round, takeSounds(), true));
+    show(round, true);
     return started;
 }
 
@@ -33,13 +51,11 @@ RoundEnd HeadlessRun::play(EventFeed& feed, long long lastTick) {
         feed.eventStep(clock_.nextTick(), session_.game);
         const RoundEnd end = session_.round.tick();
         clock_.tickPlayed();
-        const long long t = clock_.ticks();
-        write(traceLine(session_.s, t, clock_.round(), takeSounds(), false));
+        show(clock_.round(), false);
         if (end == RoundEnd::None) continue;
-        write(endLine(t, clock_.round(), roundEndName(end), session_.s.SCORE));
+        write(endLine(clock_.ticks(), clock_.round(), roundEndName(end), session_.s.SCORE));
         if (keepFrame_) lastFrame_ = session_.pics.Pic1.copy();
-        EndDialogPort noBoxes;
-        session_.round.finish(end, noBoxes);
+        finishRound(end);
         clock_.roundEnded();
         return end;
     }
@@ -51,7 +67,27 @@ void HeadlessRun::write(const QByteArray& line) {
     if (traceOk_) traceOk_ = trace_.write(line);
 }
 
-QStringList HeadlessRun::takeSounds() { return std::exchange(session_.sound.requests, {}); }
+void HeadlessRun::show(int round, bool setup) {
+    const QStringList fresh = newSounds();
+    write(traceLine(session_.s, clock_.ticks(), round, std::exchange(session_.sound.requests, {}), setup));
+    soundsWatched_ = 0;
+    if (watcher_) watcher_->shown(session_, clock_, fresh);
+}
+
+void HeadlessRun::finishRound(RoundEnd end) {
+    // The trace keeps a round's last sounds for the next line it writes, as it
+    // always has; the watcher hears them with the box they came before.
+    WatchedBoxes boxes([this](const QString& text) {
+        if (watcher_) watcher_->boxShown(session_, text, newSounds());
+    });
+    session_.round.finish(end, boxes);
+}
+
+QStringList HeadlessRun::newSounds() {
+    const QStringList fresh = session_.sound.requests.mid(soundsWatched_);
+    soundsWatched_ = session_.sound.requests.size();
+    return fresh;
+}
 
 const char* roundEndName(RoundEnd end) {
     switch (end) {

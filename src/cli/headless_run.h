@@ -19,6 +19,16 @@ public:
     virtual void eventStep(long long tick, Game& game) = 0;
 };
 
+// Sees what the window would show: the field after a round's setup and after
+// each of its ticks, then each end box over the field as the last tick left
+// it; with the sounds requested since the last thing shown.
+class TickWatcher {
+public:
+    virtual ~TickWatcher() = default;
+    virtual void shown(const Session& session, const SessionClock& clock, const QStringList& sounds) = 0;
+    virtual void boxShown(const Session& session, const QString& text, const QStringList& sounds) = 0;
+};
+
 // Drives rounds without a window, the way the window's start button and
 // timer do, and writes the trace: one line after each setup and each tick,
 // one at each round's end. `play` and `replay` both run on it.
@@ -32,6 +42,8 @@ public:
     // the whole session) has been played; RoundEnd::None in the second case.
     RoundEnd play(EventFeed& feed, long long lastTick);
 
+    void watch(TickWatcher* watcher) { watcher_ = watcher; }
+
     Game& game() { return session_.game; }
     const GameState& state() const { return session_.s; }
     const SessionClock& clock() const { return clock_; }
@@ -42,7 +54,11 @@ public:
 
 private:
     void write(const QByteArray& line);
-    QStringList takeSounds();
+    // The trace line and the watcher's view of the field as it now stands.
+    void show(int round, bool setup);
+    // The end boxes; each watcher box waits for what finish() asks first.
+    void finishRound(RoundEnd end);
+    QStringList newSounds();
 
     Session session_;
     SessionClock clock_;
@@ -50,6 +66,8 @@ private:
     bool keepFrame_;
     bool traceOk_ = true;
     QImage lastFrame_;
+    TickWatcher* watcher_ = nullptr;
+    qsizetype soundsWatched_ = 0;  // of the requests the trace has not taken yet
 };
 
 const char* roundEndName(RoundEnd end);

@@ -1,7 +1,10 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <algorithm>
 #include <array>
 #include <exception>
+#include <memory>
 
 #include "cli/cli_io.h"
 #include "cli/commands.h"
@@ -85,13 +88,34 @@ int dispatch(const QStringList& arguments, const DataFolders& folders) {
     return command->run(words, folders);
 }
 
+// Qt's notes on the offscreen platform (no runtime folder, say) mean nothing
+// to someone making a video, whose every problem gets a line of its own.
+void keepQtCritical(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) printErr(message + QLatin1Char('\n'));
+}
+
+// A video's captions are drawn text, and fonts need a GUI application; the
+// offscreen platform gives one without a display. Every other command stays
+// a plain console program.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
+    const QStringList args = argumentsFromArgv(argc, argv);
+    const bool drawsText = args.contains(QLatin1String("replay")) &&
+                           std::any_of(args.begin(), args.end(), [](const QString& a) {
+                               return a == QLatin1String("--video") || a.startsWith(QLatin1String("--video="));
+                           });
+    if (!drawsText) return std::make_unique<QCoreApplication>(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(keepQtCritical);
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 }  // namespace
 
 }  // namespace krivol
 
 int main(int argc, char* argv[]) {
     try {
-        QCoreApplication app(argc, argv);
+        const auto app = krivol::makeApplication(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("krivol-cli"));
         QCoreApplication::setApplicationVersion(QLatin1String(krivol::build::kVersion));
         const auto folders = krivol::DataFolders::besideProgram(krivol::programFolder());

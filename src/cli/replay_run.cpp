@@ -41,9 +41,11 @@ QString told(Outcome outcome, std::int32_t score, long long ticks) {
 
 class ReplayRun {
 public:
-    ReplayRun(const ReplayOptions& o, const ReplayReading& reading, TraceOut& trace)
+    ReplayRun(const ReplayOptions& o, const ReplayReading& reading, TraceOut& trace, TickWatcher* watcher)
         : o_(o), reading_(reading), records_(reading.recording.records),
-          run_(reading.recording.seed, o.folders, trace, !o.framePng.isEmpty()), feed_(records_, o.folders) {}
+          run_(reading.recording.seed, o.folders, trace, !o.framePng.isEmpty()), feed_(records_, o.folders) {
+        run_.watch(watcher);
+    }
 
     int run() {
         for (size_t i = 0; i < records_.size(); ++i) {
@@ -123,8 +125,8 @@ private:
 
 }  // namespace
 
-int replayRecording(const ReplayOptions& o, const ReplayReading& reading, TraceOut& trace) {
-    ReplayRun run(o, reading, trace);
+int replayRecording(const ReplayOptions& o, const ReplayReading& reading, TraceOut& trace, TickWatcher* watcher) {
+    ReplayRun run(o, reading, trace, watcher);
     int code = run.run();
     if (!o.framePng.isEmpty()) {
         if (const QString error = saveFrame(run.frame(), o.framePng); !error.isEmpty()) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <set>
 
 #include "cli/headless_run.h"
 #include "replay/replay_reader.h"
@@ -31,11 +32,15 @@ struct ReplayOptions {
     QString traceFile;
     QString framePng;
     bool verify = false;
+    QString videoFile;
+    std::set<int> rounds;  // of the video; empty: all
+    int scale = 2;
 };
 
 // Replays a recording headless: one summary line per round on standard
 // output (unless the trace goes there), every problem in one line on stderr.
-// Returns the exit code.
-int replayRecording(const ReplayOptions& o, const ReplayReading& reading, TraceOut& trace);
+// Returns the exit code. `watcher`, if any, sees every tick.
+int replayRecording(const ReplayOptions& o, const ReplayReading& reading, TraceOut& trace,
+                    TickWatcher* watcher = nullptr);
 
 }  // namespace krivol

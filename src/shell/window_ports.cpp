@@ -58,10 +58,4 @@ void EndMessageBoxes::showVictory() { showEndBox(parent_, victoryText()); }
 
 void EndMessageBoxes::showDefeat() { showEndBox(parent_, defeatText()); }
 
-QString victoryText() { return QStringLiteral("П О Б Е Д А ! ! !"); }
-
-// CR LF line breaks as the game always wrote them; Qt's label shows them as
-// plain line breaks, the same as "\n".
-QString defeatText() { return QStringLiteral("Вы проиграли !!!\r\n\r\nПопробуйте снова!"); }
-
 }  // namespace krivol

@@ -2,6 +2,7 @@
 #include <QRect>
 #include <array>
 
+#include "round/end_texts.h"
 #include "round/ports.h"
 
 class QLabel;
@@ -46,9 +47,5 @@ public:
 private:
     QWidget& parent_;
 };
-
-// The texts of the end boxes.
-QString victoryText();
-QString defeatText();
 
 }  // namespace krivol

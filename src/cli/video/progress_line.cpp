@@ -1,0 +1,25 @@
+#include "cli/video/progress_line.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "cli/cli_io.h"
+
+namespace krivol {
+
+ProgressLine::ProgressLine(long long totalTicks, int totalRounds)
+    : terminal_(::isatty(STDERR_FILENO) == 1), total_(std::max(totalTicks, 1LL)), rounds_(totalRounds) {}
+
+void ProgressLine::tick(int roundShown, long long ticksDone) {
+    const int percent = static_cast<int>(std::min(100LL, ticksDone * 100 / total_));
+    if (!terminal_ || percent == lastPercent_) return;
+    lastPercent_ = percent;
+    printErr(QStringLiteral("\rvideo: round %1 of %2, %3%").arg(roundShown).arg(rounds_).arg(percent));
+}
+
+void ProgressLine::done() {
+    if (terminal_ && lastPercent_ >= 0) printErr(QStringLiteral("\n"));
+}
+
+}  // namespace krivol

@@ -1,0 +1,21 @@
+#pragma once
+#include <QString>
+
+namespace krivol {
+
+// "video: round 2 of 3, 45%" kept on one line of a terminal; says nothing
+// when standard error is not one.
+class ProgressLine {
+public:
+    ProgressLine(long long totalTicks, int totalRounds);
+    void tick(int roundShown, long long ticksDone);
+    void done();
+
+private:
+    bool terminal_;
+    long long total_;
+    int rounds_;
+    int lastPercent_ = -1;
+};
+
+}  // namespace krivol
