@@ -7,8 +7,9 @@ cd "$(dirname "$0")/.."
 tools/install-deps.sh --tests
 # Here the real-sound tests fail, rather than skip, without a sound server.
 export KRIVOL_REQUIRE_SOUND=1
-# The same for the Wayland test when sway, wtype, grim or Qt's plugin are missing.
-export KRIVOL_REQUIRE_WAYLAND=1
+# The same for the Wayland test when sway, wtype, grim or Qt's plugin are missing,
+# and for the video tests without the players Chromium and FFmpeg.
+export KRIVOL_REQUIRE_WAYLAND=1 KRIVOL_REQUIRE_PLAYERS=1
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKRIVOL_BUILD_TESTS=ON -DKRIVOL_BUILD_BENCH=ON
 cmake --build build
@@ -21,5 +22,5 @@ cmake --build build-asan
 # The fuzz targets, built with clang, each run briefly on its seed corpus.
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DKRIVOL_BUILD_FUZZ=ON -DKRIVOL_BUILD_TESTS=OFF -DKRIVOL_BUILD_BENCH=OFF -DKRIVOL_BUILD_WINDOW=OFF
-cmake --build build-fuzz --target level_fuzz wav_fuzz keys_fuzz game_fuzz
+cmake --build build-fuzz --target level_fuzz wav_fuzz keys_fuzz game_fuzz replay_fuzz
 fuzz/run.sh build-fuzz 10
