@@ -10,12 +10,16 @@ seconds=${2:-10}
 here=$(cd "$(dirname "$0")" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-for target in level wav keys game; do
+# Recordings are seeded with the recorded games the test suite replays.
+mkdir -p "$scratch/seeds"
+cp "$here"/../tests/replays/*.krivol-replay "$scratch/seeds/"
+seeds() { if [ "$1" = replay ]; then echo "$scratch/seeds"; else echo "$here/corpus/$1"; fi; }
+for target in level wav keys game replay; do
     mkdir -p "$scratch/$target"
     echo "== ${target}_fuzz for ${seconds} s"
     status=0
     QT_QPA_PLATFORM=offscreen "$build/fuzz/${target}_fuzz" -max_total_time="$seconds" -timeout=20 \
-        -rss_limit_mb=3072 -print_final_stats=1 "$scratch/$target" "$here/corpus/$target" \
+        -rss_limit_mb=3072 -print_final_stats=1 "$scratch/$target" "$(seeds "$target")" \
         >"$scratch/$target.log" 2>&1 || status=$?
     grep -E '^(stat::number_of_executed_units|==[0-9]+==|SUMMARY|invariant)' "$scratch/$target.log" || true
     if [ "$status" -ne 0 ]; then
