@@ -85,9 +85,23 @@ game() {   # game LEVEL: starts the game on that level, waits for its window
     game_pid=$!
     until_ok find_window "$title" || fail "no window '$title' (log: $(cat "$work/krivol.log"))"
 }
+# What the game was doing, for a close that did not end it: its windows (a
+# modal end box keeps its window from closing, as on any desktop) and threads.
+stuck() {
+    echo "windows: $(sm -t get_tree | python3 -c 'import json, sys
+def names(n):
+    for c in n.get("nodes", []) + n.get("floating_nodes", []):
+        if c.get("pid") is not None: yield repr(c.get("name"))
+        yield from names(c)
+print(", ".join(names(json.load(sys.stdin))))')"
+    local pid
+    pid=$(pgrep -n -x krivol) && command -v gdb >/dev/null &&
+        gdb -p "$pid" -batch -ex "thread apply all bt 8" 2>/dev/null | grep -E '^(#|Thread)' | head -60
+    echo "log: $(cat "$work/krivol.log")"
+}
 close_game() {
     sm "[app_id=\"$app_id\"] kill" >/dev/null || fail "swaymsg kill"
-    until_ok eval '! kill -0 "$game_pid"' || fail "the game still runs after its window was closed"
+    until_ok eval '! kill -0 "$game_pid"' || fail "the game still runs after its window was closed; $(stuck)"
     wait "$game_pid"
     local status=$?
     game_pid=
