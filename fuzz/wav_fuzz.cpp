@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shell/wav_clip.h"
+#include "shell/sound/wav_clip.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

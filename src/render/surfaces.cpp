@@ -1,6 +1,5 @@
 #include "render/surfaces.h"
 
-
 #include "assets/pictures.h"
 #include "render/surface_ops.h"
 
@@ -22,7 +21,9 @@ QImage box(int width, int height, QRgb background, const QImage& picture) {
 Surfaces makeSurfaces() {
     Surfaces pics;
     pics.Pic1 = makeSurface(600, 600, kWindowBackground);
-    pics.PicBUF = makeSurface(600, 600, kWindowBackground);
+    // The same white field, shared until the first round draws on either, so
+    // the window's first frame waits for one big allocation, not two.
+    pics.PicBUF = pics.Pic1;
     pics.PicS = box(12, 120, kBlack, assets::tileStrip());
     pics.PicM = box(12, 51, kBlack, assets::heroSprite());
     pics.PicG = box(12, 51, kBlack, assets::ghostSprite());

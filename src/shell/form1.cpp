@@ -10,12 +10,14 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "files/local_path.h"
 #include "round/startup.h"
 #include "shell/form_look.h"
+#include "shell/first_paint.h"
 #include "shell/late_sound.h"
 #include "shell/level_messages.h"
 #include "shell/picture_box.h"
-#include "shell/sound_player.h"
+#include "shell/sound_loader.h"
 #include "state/build_info.h"
 
 namespace krivol {
@@ -24,7 +26,7 @@ namespace {
 
 std::unique_ptr<SoundPort> orWaveFiles(std::unique_ptr<SoundPort> sound, const DataFolders& folders, QWidget& window) {
     if (sound) return sound;
-    return std::make_unique<LateSound>(window, [&folders] { return std::make_unique<SoundPlayer>(folders); });
+    return std::make_unique<LateSound>(window, [&folders] { return loadSound(programFolder(), folders); });
 }
 
 void centreOnScreen(QWidget& w) {
@@ -48,7 +50,8 @@ Form1::Form1(const DataFolders& folders, std::uint32_t seed, std::unique_ptr<Sou
       keys_(s_, round_, watchers_) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Krivol v") + QLatin1String(build::kVersion));
-    setWindowIcon(gameIcon());
+    // The icon is drawn at seven sizes, which the first frame does not need.
+    afterFirstPaint(*this, *this, [this] { setWindowIcon(gameIcon()); });
     setFont(captionFont());
     QPalette face = palette();  // button face, as the legend pictures' background
     face.setColor(QPalette::Window, QColor::fromRgb(kButtonFace));

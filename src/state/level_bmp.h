@@ -38,11 +38,13 @@ BmpHeaderStatus readBmpHeader(const QByteArray& bytes, BmpHeader& header);
 // Why the file's pixel data cannot be complete or read; none when it can.
 LevelProblem bmpDataProblem(const BmpHeader& header, const QByteArray& bytes);
 
-// Whether the file is one of the 16- and 32-bit kinds we decode ourselves.
+// Whether the file is one of the kinds we decode ourselves: 16- and 32-bit
+// ones, which Qt narrows, and plain 24-bit ones (the game's own levels), which
+// so load without Qt asking every image plugin of the system first.
 bool isMaskedBmp(const BmpHeader& header);
 
-// Decodes a 16- or 32-bit BMP, widening every channel so that its full value
-// reads 255. The data must already have passed bmpDataProblem.
+// Decodes a 16-, 24- or 32-bit BMP, widening every channel so that its full
+// value reads 255. The data must already have passed bmpDataProblem.
 QImage decodeMaskedBmp(const BmpHeader& header, const QByteArray& bytes);
 
 }  // namespace krivol

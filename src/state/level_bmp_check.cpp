@@ -79,10 +79,10 @@ LevelProblem bmpDataProblem(const BmpHeader& header, const QByteArray& bytes) {
 }
 
 bool isMaskedBmp(const BmpHeader& header) {
-    const bool plainOrMasked = header.compression == kBmpRgb || header.compression == kBmpMasks ||
-                               header.compression == kBmpAlphaMasks;
-    return plainOrMasked && (header.bitCount == 16 || header.bitCount == 32) && header.width > 0 &&
-           header.height != 0;
+    const bool masked = header.compression == kBmpMasks || header.compression == kBmpAlphaMasks;
+    const bool kind = header.bitCount == 16 || header.bitCount == 32 ||
+                      (header.bitCount == 24 && header.compression == kBmpRgb);
+    return (masked || header.compression == kBmpRgb) && kind && header.width > 0 && header.height != 0;
 }
 
 }  // namespace krivol

@@ -47,8 +47,9 @@ QImage decodeMaskedBmp(const BmpHeader& header, const QByteArray& bytes) {
         auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
         qsizetype at = header.offBits + fileRow * rowBytes;
         for (int x = 0; x < width; ++x, at += pixelBytes) {
-            const std::uint32_t pixel =
-                pixelBytes == 2 ? bmp::le16(bytes, at) : bmp::le32(bytes, at);
+            const std::uint32_t pixel = pixelBytes == 2   ? bmp::le16(bytes, at)
+                                        : pixelBytes == 3 ? bmp::le24(bytes, at)
+                                                          : bmp::le32(bytes, at);
             out[x] = qRgb(static_cast<int>(red.widen(pixel)), static_cast<int>(green.widen(pixel)),
                           static_cast<int>(blue.widen(pixel)));
         }

@@ -76,6 +76,7 @@ check_tree() {
         grep -q "krivol $version" "$work/man.txt" || fail "$name: $page.6 does not give version $version"
     done
 
+    [ -f "$root/lib/krivol/krivol-sound.so" ] || fail "$name: no sound module in $root/lib/krivol"
     window_shows_level_one "$bin" "$data/KRIVOL01.BMP" "$name"
 }
 
@@ -97,6 +98,8 @@ window_shows_level_one() {
     fi
     wait "$game_pid" 2>/dev/null
     game_pid=
+    # The sound module, loaded after the first frame, was found where it was installed.
+    grep -q "no sound" "$work/krivol.log" && fail "$name: $(grep "no sound" "$work/krivol.log")"
 }
 
 preview_is() {

@@ -1,7 +1,10 @@
-// The sound port opens after the window's first frame, or at the first request.
+// The sound port opens after the window's first frame, or at the first request,
+// from the sound module.
 #include <QWidget>
+#include <typeinfo>
 
 #include "shell/late_sound.h"
+#include "shell/sound_loader.h"
 #include "window_fixture.h"
 
 namespace krivol::test {
@@ -47,6 +50,23 @@ TEST_F(LateSoundTest, AnEarlyRequestOpensAtOnceAndIsPlayed) {
     window_.show();
     spin(100);
     EXPECT_EQ(opened_, 1) << "opened a second time on the first paint";
+}
+
+// The module beside the program gives the game's sounds; without it the game
+// goes on silent. (The real-server suite plays through the module too.)
+TEST(SoundModule, FoundBesideTheProgramOrSilent) {
+    const struct {
+        const char* folder;
+        bool found;
+    } cases[] = {{KRIVOL_BIN_DIR, true}, {KRIVOL_BIN_DIR "/no-such-folder", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        const std::unique_ptr<SoundPort> sound = loadSound(QString::fromUtf8(c.folder), DataFolders(KRIVOL_BIN_DIR));
+        ASSERT_NE(sound, nullptr);
+        const SoundPort& port = *sound;
+        EXPECT_EQ(typeid(port) != typeid(SoundPort), c.found);
+        sound->WAV(QStringLiteral("b.WAV"));
+    }
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "shell/sink_voice.h"
+#include "shell/sound/sink_voice.h"
 #include "shell/sound_main.h"
 
 namespace krivol {

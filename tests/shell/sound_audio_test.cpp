@@ -24,9 +24,9 @@
 
 #include "shell/loudness.h"
 #include "shell/sound_main.h"
-#include "shell/sound_player.h"
+#include "shell/sound_loader.h"
 #include "shell/wav_bytes.h"
-#include "shell/wav_clip.h"
+#include "shell/sound/wav_clip.h"
 
 namespace krivol {
 namespace {
@@ -228,7 +228,7 @@ protected:
         ASSERT_TRUE(tone.open(QIODevice::WriteOnly));
         ASSERT_EQ(tone.write(longTone()), longTone().size());
         tone.close();
-        player_ = std::make_unique<SoundPlayer>(folder_.path());
+        player_ = loadSound(KRIVOL_BIN_DIR, DataFolders(folder_.path()));
     }
 
     double heardSoFar() const { return Recorder::heard(recorder_->samples(), 0); }
@@ -236,7 +236,8 @@ protected:
     static std::unique_ptr<PulseSandbox> server_;
     std::unique_ptr<Recorder> recorder_;
     QTemporaryDir folder_;
-    std::unique_ptr<SoundPlayer> player_ = std::make_unique<SoundPlayer>(KRIVOL_BIN_DIR);
+    // Through the module, as the window gets it.
+    std::unique_ptr<SoundPort> player_ = loadSound(KRIVOL_BIN_DIR, DataFolders(KRIVOL_BIN_DIR));
 };
 
 std::unique_ptr<PulseSandbox> SoundOnRealServer::server_;

@@ -19,9 +19,9 @@
 
 #include "shell/loudness.h"
 #include "shell/sound_main.h"
-#include "shell/sound_player.h"
+#include "shell/sound/sound_player.h"
 #include "shell/wav_bytes.h"
-#include "shell/wav_clip.h"
+#include "shell/sound/wav_clip.h"
 
 namespace krivol {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/wav_clip.h"
+#include "shell/sound/wav_clip.h"
 
 
 #include <algorithm>

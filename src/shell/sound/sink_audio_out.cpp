@@ -1,4 +1,4 @@
-#include "shell/sink_audio_out.h"
+#include "shell/sound/sink_audio_out.h"
 
 #include <QMediaDevices>
 

@@ -5,10 +5,10 @@
 #include <functional>
 #include <memory>
 
-#include "shell/audio_out.h"
-#include "shell/sink_audio_out.h"
-#include "shell/sound_switch.h"
-#include "shell/wav_clip.h"
+#include "shell/sound/audio_out.h"
+#include "shell/sound/sink_audio_out.h"
+#include "shell/sound/sound_switch.h"
+#include "shell/sound/wav_clip.h"
 
 namespace krivol {
 

@@ -1,4 +1,4 @@
-#include "shell/sink_voice.h"
+#include "shell/sound/sink_voice.h"
 
 #include <utility>
 

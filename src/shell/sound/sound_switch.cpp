@@ -1,4 +1,4 @@
-#include "shell/sound_switch.h"
+#include "shell/sound/sound_switch.h"
 
 namespace krivol {
 

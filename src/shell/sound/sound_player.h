@@ -6,7 +6,7 @@
 
 #include "round/ports.h"
 #include "state/data_folders.h"
-#include "shell/sound_switch.h"
+#include "shell/sound/sound_switch.h"
 
 namespace krivol {
 

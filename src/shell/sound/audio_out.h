@@ -2,7 +2,7 @@
 #include <functional>
 #include <memory>
 
-#include "shell/wav_clip.h"
+#include "shell/sound/wav_clip.h"
 
 namespace krivol {
 

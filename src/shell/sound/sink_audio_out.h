@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "shell/audio_out.h"
+#include "shell/sound/audio_out.h"
 
 namespace krivol {
 

@@ -1,10 +1,10 @@
-#include "shell/sound_player.h"
+#include "shell/sound/sound_player.h"
 
 #include <QMediaDevices>
 
 #include "files/regular_file.h"
-#include "shell/sink_voice.h"
-#include "shell/wav_clip.h"
+#include "shell/sound/sink_voice.h"
+#include "shell/sound/wav_clip.h"
 
 namespace krivol {
 
