@@ -13,7 +13,7 @@ play=(
 tests=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xdotool imagemagick x11-utils x11-xserver-utils
+  xvfb xdotool imagemagick x11-utils x11-xserver-utils libxdamage1
   sway wtype grim
   pulseaudio pulseaudio-utils
   dpkg-dev file desktop-file-utils appstream lintian man-db

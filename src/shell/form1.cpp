@@ -52,7 +52,6 @@ Form1::Form1(const DataFolders& folders, std::uint32_t seed, std::unique_ptr<Sou
     setWindowTitle(QStringLiteral("Krivol v") + QLatin1String(build::kVersion));
     // The icon is drawn at seven sizes, which the first frame does not need.
     afterFirstPaint(*this, *this, [this] { setWindowIcon(gameIcon()); });
-    setFont(captionFont());
     QPalette face = palette();  // button face, as the legend pictures' background
     face.setColor(QPalette::Window, QColor::fromRgb(kButtonFace));
     face.setColor(QPalette::Button, QColor::fromRgb(kButtonFace));

@@ -122,6 +122,8 @@ void buildScoreBoxes(QWidget& form, FormControls& c) {
 }  // namespace
 
 FormControls buildControls(QWidget& form, const Surfaces& pics) {
+    // Before the first control: each face is loaded once, not first in Qt's default.
+    form.setFont(captionFont());
     FormControls c;
     buildLegend(form, pics, c);
     makeHiddenBox(&form, "PicG", pics.PicG, false);
