@@ -6,9 +6,11 @@
 #include "cli/level_input.h"
 #include "cli/option_help.h"
 #include "cli/replay_run.h"
-#include "cli/video/round_list.h"
-#include "cli/video/video_format.h"
-#include "cli/video/video_run.h"
+#include "cli/round_list.h"
+#include "cli/video_format.h"
+#include "cli/video/video_module.h"
+#include "files/local_path.h"
+#include "files/module_entry.h"
 #include "files/regular_file.h"
 
 namespace krivol {
@@ -100,6 +102,16 @@ ReplayReading readReplayFile(const QString& path) {
     return readReplay(file);
 }
 
+// The video module's replay, or the one line that says why there is none.
+int replayToVideoFile(const ReplayOptions& o, const ReplayReading& reading, TraceOut& trace) {
+    QString why;
+    const auto toVideo = reinterpret_cast<ReplayToVideo>(
+        moduleEntry(programFolder(), QStringLiteral("krivol-video"), kReplayToVideoSymbol, why));
+    if (toVideo) return toVideo(o, reading, trace);
+    printErr(QStringLiteral("cannot make videos: the video module krivol-video.so: %1\n").arg(why));
+    return kExitFailed;
+}
+
 }  // namespace
 
 int runReplay(const QStringList& args, const DataFolders& folders) {
@@ -116,7 +128,7 @@ int runReplay(const QStringList& args, const DataFolders& folders) {
         printErr(trace.error() + QLatin1Char('\n'));
         return kExitFailed;
     }
-    const int code = o.videoFile.isEmpty() ? replayRecording(o, reading, trace) : replayToVideo(o, reading, trace);
+    const int code = o.videoFile.isEmpty() ? replayRecording(o, reading, trace) : replayToVideoFile(o, reading, trace);
     if (!trace.finish()) {
         printErr(trace.error() + QLatin1Char('\n'));
         return kExitFailed;

@@ -7,12 +7,9 @@
 
 namespace krivol {
 
-// The game's sounds from the sound module, looked for beside the program in
-// `programFolder` and then where the install rules put it. Without the module
-// the game is silent and says so once on standard error.
+// The game's sounds from the sound module (krivol-sound.so) of the program in
+// `programFolder`. Without the module the game is silent and says so once on
+// standard error.
 std::unique_ptr<SoundPort> loadSound(const QString& programFolder, const DataFolders& folders);
-
-// Where the module is looked for, in order, for a program in `programFolder`.
-QStringList soundModulePaths(const QString& programFolder);
 
 }  // namespace krivol

@@ -76,7 +76,12 @@ check_tree() {
         grep -q "krivol $version" "$work/man.txt" || fail "$name: $page.6 does not give version $version"
     done
 
-    [ -f "$root/lib/krivol/krivol-sound.so" ] || fail "$name: no sound module in $root/lib/krivol"
+    for module in sound video; do
+        [ -f "$root/lib/krivol/krivol-$module.so" ] || fail "$name: no $module module in $root/lib/krivol"
+    done
+    # The video module, found where it was installed, makes a video of a recorded round.
+    "$bin/krivol-cli" replay "$(dirname "$0")/../replays/level1.krivol-replay" --rounds 1 \
+        --video "$work/round.webm" >/dev/null 2>"$work/video.log" || fail "$name: no video: $(cat "$work/video.log")"
     window_shows_level_one "$bin" "$data/KRIVOL01.BMP" "$name"
 }
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "cli/video/av_ptr.h"
-#include "cli/video/video_format.h"
+#include "cli/video_format.h"
 
 namespace krivol {
 

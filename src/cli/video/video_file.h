@@ -7,7 +7,7 @@
 
 #include "cli/video/av_ptr.h"
 #include "cli/video/pixel_scaler.h"
-#include "cli/video/video_format.h"
+#include "cli/video_format.h"
 
 namespace krivol {
 

@@ -1,4 +1,4 @@
-#include "cli/video/round_list.h"
+#include "cli/round_list.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "cli/video/video_format.h"
+#include "cli/video_format.h"
 
 namespace krivol {
 

@@ -1,0 +1,27 @@
+#include "files/module_entry.h"
+
+#include <QFileInfo>
+#include <QLibrary>
+
+#include "state/build_info.h"
+
+namespace krivol {
+
+QStringList modulePaths(const QString& programFolder, const QString& name) {
+    const QString file = QLatin1Char('/') + name + QStringLiteral(".so");
+    return {programFolder + file, programFolder + QLatin1Char('/') + QLatin1String(build::kModulesFromBin) + file};
+}
+
+QFunctionPointer moduleEntry(const QString& programFolder, const QString& name, const char* symbol, QString& why) {
+    why = QStringLiteral("not found");
+    for (const QString& path : modulePaths(programFolder, name)) {
+        QLibrary module(path);  // stays loaded for as long as the program runs
+        if (module.load()) {
+            if (const QFunctionPointer entry = module.resolve(symbol)) return entry;
+        }
+        if (QFileInfo::exists(path)) why = module.errorString();
+    }
+    return nullptr;
+}
+
+}  // namespace krivol
