@@ -57,8 +57,10 @@ RoundEnd HeadlessRun::play(EventFeed& feed, long long lastTick) {
         if (keepFrame_) lastFrame_ = session_.pics.Pic1.copy();
         finishRound(end);
         clock_.roundEnded();
+        if (watcher_) watcher_->stopped();
         return end;
     }
+    if (watcher_) watcher_->stopped();
     return RoundEnd::None;
 }
 

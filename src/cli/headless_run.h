@@ -27,6 +27,8 @@ public:
     virtual ~TickWatcher() = default;
     virtual void shown(const Session& session, const SessionClock& clock, const QStringList& sounds) = 0;
     virtual void boxShown(const Session& session, const QString& text, const QStringList& sounds) = 0;
+    // The round is over, or the replay stops playing it.
+    virtual void stopped() {}
 };
 
 // Drives rounds without a window, the way the window's start button and

@@ -13,13 +13,15 @@ ProgressLine::ProgressLine(long long totalTicks, int totalRounds)
 
 void ProgressLine::tick(int roundShown, long long ticksDone) {
     const int percent = static_cast<int>(std::min(100LL, ticksDone * 100 / total_));
-    if (!terminal_ || percent == lastPercent_) return;
+    if (!terminal_ || (percent == lastPercent_ && onLine_)) return;
     lastPercent_ = percent;
+    onLine_ = true;
     printErr(QStringLiteral("\rvideo: round %1 of %2, %3%").arg(roundShown).arg(rounds_).arg(percent));
 }
 
-void ProgressLine::done() {
-    if (terminal_ && lastPercent_ >= 0) printErr(QStringLiteral("\n"));
+void ProgressLine::endLine() {
+    if (onLine_) printErr(QStringLiteral("\n"));
+    onLine_ = false;
 }
 
 }  // namespace krivol

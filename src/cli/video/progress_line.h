@@ -9,13 +9,15 @@ class ProgressLine {
 public:
     ProgressLine(long long totalTicks, int totalRounds);
     void tick(int roundShown, long long ticksDone);
-    void done();
+    // Ends the line, so that other output starts on a line of its own.
+    void endLine();
 
 private:
     bool terminal_;
     long long total_;
     int rounds_;
     int lastPercent_ = -1;
+    bool onLine_ = false;  // the line has been written and not ended
 };
 
 }  // namespace krivol

@@ -33,7 +33,7 @@ void VideoRecorder::boxShown(const Session& session, const QString& text, const 
 
 QString VideoRecorder::finish() {
     flush();
-    progress_.done();
+    progress_.endLine();
     return error_;
 }
 

@@ -25,6 +25,7 @@ public:
 
     void shown(const Session& session, const SessionClock& clock, const QStringList& sounds) override;
     void boxShown(const Session& session, const QString& text, const QStringList& sounds) override;
+    void stopped() override { progress_.endLine(); }  // before the round's summary line
     // Writes what still waits; the first error met on the way, or empty.
     QString finish();
 
