@@ -16,6 +16,13 @@ exits 0 when the hero is on the field (a round is under way).
   scale_check.py --differ A.ppm B.ppm X Y W H
 
 exits 0 when the rectangle W x H at (X, Y) of the screen differs between A and B.
+
+  scale_check.py --canvas REF.ppm SHOT.ppm | --has-canvas SHOT.ppm
+
+finds the level editor's canvas in both (a level whose top rows are wall) and
+exits 0 when each shows the 50 x 50 cells with every game pixel an equal
+square of whole device pixels, and both show the same picture (the cell
+under the editor's cursor, drawn finer on purpose, left out).
 """
 import sys
 
@@ -66,7 +73,70 @@ def hero_on_field(shot, x, y, factor):
     return any(row[i:i + 3] == colour for row in rows for i in range(0, len(row), 3))
 
 
+BRICK = {(168, 112, 55), (128, 64, 0), (0, 0, 0)}   # the brick tile's colours
+CURSOR = (264, 300, 300, 336)           # game pixels around cell (24, 27): x0, y0, x1, y1
+
+
+def shot_row(shot, y):
+    row = shot.rows(0, y, shot.width, 1)[0]
+    return [tuple(row[x * 3:x * 3 + 3]) for x in range(shot.width)]
+
+
+def canvas(shot):
+    """(x, y, K) of the first run of brick pixels at least 600 long: the canvas's top edge."""
+    for y in range(shot.height):
+        colours = shot_row(shot, y)
+        x = 0
+        while x < shot.width:
+            end = x
+            while end < shot.width and colours[end] in BRICK:
+                end += 1
+            # Black alone is the screen around the window, not a brick.
+            if end - x >= 600 and (168, 112, 55) in colours[x:end]:
+                while y > 0 and all(c in BRICK for c in shot_row(shot, y - 1)[x:end]):
+                    y -= 1  # a row of mortar above
+                return x, y, (end - x) / 600
+            x = end + 1
+    return None
+
+
+def game_pixels(shot, where):
+    """The canvas as 600 x 600 game pixels, and how many of them are not one colour throughout."""
+    x0, y0, k = where
+    rows = shot.rows(x0, y0, 600 * k, 600 * k)
+    picture, uneven = [], 0
+    for gy in range(600):
+        line = []
+        for gx in range(600):
+            colour = rows[gy * k][gx * k * 3:gx * k * 3 + 3]
+            block = [rows[gy * k + dy][(gx * k + dx) * 3:(gx * k + dx) * 3 + 3] for dy in range(k) for dx in range(k)]
+            cursor = CURSOR[0] <= gx < CURSOR[2] and CURSOR[1] <= gy < CURSOR[3]
+            uneven += not cursor and any(b != colour for b in block)
+            line.append(None if cursor else colour)
+        picture.append(line)
+    return picture, uneven
+
+
+def compare_canvas(ref, shot):
+    found = [canvas(ref), canvas(shot)]
+    if None in found:
+        print('canvas: not found')
+        return False
+    if any(k != int(k) for _, _, k in found):
+        print(f'canvas: {found[1][2] * 600:.0f} device pixels wide, not a whole multiple of 600')
+        return False
+    (ref_picture, ref_uneven), (picture, uneven) = (game_pixels(s, (x, y, int(k))) for s, (x, y, k) in zip((ref, shot), found))
+    differ = sum(a != b for ra, rb in zip(ref_picture, picture) for a, b in zip(ra, rb))
+    print(f'canvas: {int(found[1][2])} device pixels a game pixel; {uneven} game pixels not whole squares, '
+          f'{differ} differ from the reference (which has {ref_uneven} not whole)')
+    return uneven == 0 and ref_uneven == 0 and differ == 0
+
+
 def main(argv):
+    if argv[1] == '--has-canvas':
+        return canvas(Shot(argv[2])) is not None
+    if argv[1] == '--canvas':
+        return compare_canvas(Shot(argv[2]), Shot(argv[3]))
     if argv[1] == '--differ':
         x, y, w, h = map(int, argv[4:8])
         return Shot(argv[2]).rows(x, y, w, h) != Shot(argv[3]).rows(x, y, w, h)

@@ -3,8 +3,8 @@
 # 168, 192 and 288 dpi (100 % to 300 %). The scale is rounded to a whole one
 # (1, 1, 2, 2, 2, 3), the window is that multiple of its size, and the play
 # field in a round, the level preview and the legend pictures are the 1x
-# pictures with every pixel an equal square. A scale the user sets himself
-# (QT_SCREEN_SCALE_FACTORS) is kept as given.
+# pictures with every pixel an equal square; so is the level editor's canvas.
+# A scale the user sets himself (QT_SCREEN_SCALE_FACTORS) is kept as given.
 #   tests/e2e/scale_e2e.sh BINARY_DIR
 # Exit 0 pass, 1 fail, 77 skip (no Xvfb / xdotool / xrdb / ImageMagick / python3).
 # KRIVOL_E2E_SHOTS=DIR keeps the screenshots there (as PNG).
@@ -19,7 +19,7 @@ xvfb_need_tools import xrdb convert || exit 77
 work=$(mktemp -d) game_pid=
 cleanup() {
     if [ -n "${KRIVOL_E2E_SHOTS:-}" ] && mkdir -p "$KRIVOL_E2E_SHOTS"; then
-        for shot in "$work"/dpi*.ppm; do
+        for shot in "$work"/dpi*.ppm "$work"/editor*.ppm; do
             [ -e "$shot" ] && convert "$shot" "$KRIVOL_E2E_SHOTS/$(basename "${shot%.ppm}").png"
         done
     fi
@@ -34,15 +34,20 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 cp "$bin_dir/krivol" "$work/"
 python3 "$here/corridor_level.py" "$work/KRIVOL01.BMP"
 
-# Room for the window at 3x (2259 x 1866). -noreset (xvfb_lib) keeps what xrdb
-# sets after it disconnects.
-KRIVOL_X_SCREEN=2400x2000x24 xvfb_start "$work/xvfb.log" || { echo "FAIL: no X server"; exit 1; }
+# Room for the window at 3x (2259 x 1866) and for the editor, whose canvas
+# alone is 1800 pixels wide there. -noreset (xvfb_lib) keeps what xrdb sets
+# after it disconnects.
+KRIVOL_X_SCREEN=3200x2800x24 xvfb_start "$work/xvfb.log" || { echo "FAIL: no X server"; exit 1; }
 
+# game_window [env ...] [--edit FILE]: the game (or its editor) and its window.
 game_window() {
+    local title='^Krivol v2\.32$' envs=()
+    while [ $# -gt 0 ] && [ "$1" != --edit ]; do envs+=("$1"); shift; done
+    [ "${1:-}" = --edit ] && title='^KRIVOL01\.BMP'
     LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
-        QT_QPA_PLATFORM=xcb "$@" "$work/krivol" --seed 1 >"$work/krivol.log" 2>&1 &
+        QT_QPA_PLATFORM=xcb "${envs[@]}" "$work/krivol" --seed 1 "$@" >"$work/krivol.log" 2>&1 &
     game_pid=$!
-    win=$(xvfb_window '^Krivol v2\.32$' "$game_pid") || return 1
+    win=$(xvfb_window "$title" "$game_pid") || return 1
     xvfb_geometry "$win"
 }
 
@@ -74,6 +79,14 @@ for pair in 96:1 120:1 144:2 168:2 192:2 288:3; do
         python3 "$here/scale_check.py" "$work/dpi96.ppm" "$ref_x" "$ref_y" "$work/dpi$dpi.ppm" "$X" "$Y" "$factor" ||
             fail "$dpi dpi: the pictures are not the 1x ones scaled by $factor"
     fi
+    close_game
+
+    # The level editor's canvas: every game pixel a whole square there too.
+    game_window --edit "$work/KRIVOL01.BMP" || { fail "$dpi dpi: no editor window"; continue; }
+    editor_shot() { xvfb_shot "$1" && python3 "$here/scale_check.py" --has-canvas "$1"; }
+    xvfb_wait_until editor_shot "$work/editor$dpi.ppm" || fail "$dpi dpi: no canvas in the editor"
+    [ "$dpi" = 96 ] || python3 "$here/scale_check.py" --canvas "$work/editor96.ppm" "$work/editor$dpi.ppm" ||
+        fail "$dpi dpi: the editor's canvas is not the 1x one in whole squares"
     close_game
 done
 
