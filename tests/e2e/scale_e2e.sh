@@ -31,7 +31,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # The corridor level keeps the ghosts shut in the wall, and the hero waits at
 # its start without a key, so a round's first seconds look the same each time.
-cp "$bin_dir/krivol" "$work/"
+cp "$bin_dir/krivol" "$bin_dir/krivol-sound.so" "$work/"
 python3 "$here/corridor_level.py" "$work/KRIVOL01.BMP"
 
 # Room for the window at 3x (2259 x 1866) and for the editor, whose canvas

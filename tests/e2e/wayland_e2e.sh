@@ -53,7 +53,7 @@ until_ok() {
 
 mkdir "$work/shots" "$work/corridor" "$work/room"
 [ -n "${user:-}" ] && chown "$user" "$work/shots"
-for level in corridor room; do cp "$bin_dir/krivol" "$work/$level/"; done
+for level in corridor room; do cp "$bin_dir/krivol" "$bin_dir/krivol-sound.so" "$work/$level/"; done
 python3 "$here/corridor_level.py" "$work/corridor/KRIVOL01.BMP"
 python3 "$here/corridor_level.py" --room "$work/room/KRIVOL01.BMP"
 
@@ -80,7 +80,10 @@ find_window() {
 }
 
 game() {   # game LEVEL: starts the game on that level, waits for its window
-    as_user env WAYLAND_DISPLAY=wayland-1 QT_QPA_PLATFORM=wayland "$work/$1/krivol" --seed "$2" \
+    # Qt's Wayland plugin and the client library leave allocations behind at
+    # exit; the X11 runs check the game's own memory under the sanitizers.
+    as_user env WAYLAND_DISPLAY=wayland-1 QT_QPA_PLATFORM=wayland \
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$work/$1/krivol" --seed "$2" \
         >"$work/krivol.log" 2>&1 &
     game_pid=$!
     until_ok find_window "$title" || fail "no window '$title' (log: $(cat "$work/krivol.log"))"

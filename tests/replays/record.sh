@@ -28,7 +28,7 @@ trap xvfb_cleanup EXIT
 fail() { echo "record.sh: $*" >&2; exit 1; }
 
 # The game finds its levels beside itself.
-cp "$bin_dir/krivol" "$work/"
+cp "$bin_dir/krivol" "$bin_dir/krivol-sound.so" "$work/"
 case $scenario in
 corridor) python3 "$here/test_levels.py" "$work"; seed=1 ;;
 level[123]) cp "$bin_dir"/KRIVOL0[123].BMP "$work/"; seed=$((1000 + ${scenario#level})) ;;
