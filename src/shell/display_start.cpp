@@ -71,4 +71,13 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char** argv) {
     return app;
 }
 
+int closeDisplay(std::unique_ptr<QApplication> app, int code) {
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
+    app.reset();
+    return code;
+}
+
 }  // namespace krivol

@@ -9,4 +9,10 @@ namespace krivol {
 // meant for packagers ("Reinstalling the application may fix this problem").
 std::unique_ptr<QApplication> openDisplay(int& argc, char** argv);
 
+// Ends the program with `code` once its windows are closed. Qt 6.4's Wayland
+// client can deadlock while it takes the display down (one of its event
+// threads is left waiting for a read that never comes); on Wayland, with
+// every window gone and every file written, the program ends without it.
+int closeDisplay(std::unique_ptr<QApplication> app, int code);
+
 }  // namespace krivol

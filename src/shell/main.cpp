@@ -12,6 +12,26 @@
 #include "state/build_info.h"
 #include "state/data_folders.h"
 
+namespace {
+
+// The editor or the game, until its window is closed; the exit code.
+int showWindows(const krivol::WindowOptions& o, const krivol::DataFolders& folders) {
+    if (o.edit) {
+        krivol::EditorWindow editor(folders, o.editFile, o.seed);
+        editor.show();
+        return QApplication::exec();
+    }
+    krivol::ReplayHookup replay(o.recordFile, o.replayFile);
+    const std::uint32_t seed = replay.seed().value_or(o.seed.value_or(krivol::timeOfDaySeed()));
+    krivol::Form1 window(folders, seed);
+    replay.attach(window, seed);
+    window.show();
+    replay.begin();
+    return QApplication::exec();
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     const krivol::ParsedWindowOptions parsed = krivol::parseWindowOptions(krivol::argumentsFromArgv(argc, argv));
     if (parsed.exitNow) return *parsed.exitNow;
@@ -25,21 +45,10 @@ int main(int argc, char* argv[]) {
     }
 
     krivol::roundScreenScale();
-    const auto app = krivol::openDisplay(argc, argv);
+    auto app = krivol::openDisplay(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("krivol"));
     QCoreApplication::setApplicationVersion(QLatin1String(krivol::build::kVersion));
     QGuiApplication::setDesktopFileName(QLatin1String(krivol::build::kAppId));
 
-    if (o.edit) {
-        krivol::EditorWindow editor(folders, o.editFile, o.seed);
-        editor.show();
-        return QApplication::exec();
-    }
-    krivol::ReplayHookup replay(o.recordFile, o.replayFile);
-    const std::uint32_t seed = replay.seed().value_or(o.seed.value_or(krivol::timeOfDaySeed()));
-    krivol::Form1 window(folders, seed);
-    replay.attach(window, seed);
-    window.show();
-    replay.begin();
-    return QApplication::exec();
+    return krivol::closeDisplay(std::move(app), showWindows(o, folders));
 }
