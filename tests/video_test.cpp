@@ -191,6 +191,10 @@ TEST(VideoBadInput, OneLineAndNoFileLeft) {
         rlim_t sizeLimit;  // 0: none; else the disk is full past it
     };
     const QString corridor = QStringLiteral(KRIVOL_SOURCE_DIR "/tests/replays/corridor.krivol-replay");
+    // A folder without the corridor game's first level: the game's own is found instead.
+    const QString partial = dir.filePath(QStringLiteral("partial"));
+    QDir().mkpath(partial);
+    QFile::copy(QStringLiteral(KRIVOL_SOURCE_DIR "/tests/replays/corridor/KRIVOL02.BMP"), partial + QStringLiteral("/KRIVOL02.BMP"));
     const std::vector<Case> cases = {
         {"unknown ending", {kLevel1, QStringLiteral("--video"), dir.filePath(QStringLiteral("out/v.avi"))}, 2, 0},
         {"bad --rounds", {kLevel1, QStringLiteral("--rounds"), QStringLiteral("3-2"), QStringLiteral("--video"), out}, 2, 0},
@@ -199,6 +203,7 @@ TEST(VideoBadInput, OneLineAndNoFileLeft) {
         {"damaged recording", {damaged.fileName(), QStringLiteral("--video"), out}, 1, 0},
         {"no such round", {kLevel1, QStringLiteral("--rounds"), QStringLiteral("9"), QStringLiteral("--video"), out}, 1, 0},
         {"changed level", {corridor, QStringLiteral("--levels"), changed, QStringLiteral("--video"), out}, 1, 0},
+        {"level missing from --levels DIR", {corridor, QStringLiteral("--levels"), partial, QStringLiteral("--video"), out}, 1, 0},
         {"unwritable folder", {kLevel1, QStringLiteral("--video"), dir.filePath(QStringLiteral("none/v.webm"))}, 1, 0},
         {"OUT is a folder", {kLevel1, QStringLiteral("--video"), dir.filePath(QStringLiteral("out.webm"))}, 1, 0},
         {"full disk", {kLevel1, QStringLiteral("--rounds"), QStringLiteral("1"), QStringLiteral("--video"), out}, 1, 200000},
