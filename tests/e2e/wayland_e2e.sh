@@ -40,6 +40,8 @@ cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
     [ -n "${sock:-}" ] && as_user env SWAYSOCK="$sock" swaymsg exit >/dev/null 2>&1
     [ -n "$sway_pid" ] && { sleep 0.5; kill "$sway_pid" 2>/dev/null; wait "$sway_pid" 2>/dev/null; }
+    # Killing runuser does not reach a game that hangs: nothing of the test's user outlives it.
+    [ -n "${user:-}" ] && pkill -KILL -u "$user" 2>/dev/null
     if [ -n "${KRIVOL_E2E_SHOTS:-}" ]; then mkdir -p "$KRIVOL_E2E_SHOTS" && cp "$work"/shots/*.ppm "$KRIVOL_E2E_SHOTS"/ 2>/dev/null; fi
     rm -rf "$work"
 }
