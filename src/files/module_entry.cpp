@@ -2,15 +2,20 @@
 
 #include <QFileInfo>
 #include <QLibrary>
+#include <QStringList>
 
 #include "state/build_info.h"
 
 namespace krivol {
 
+namespace {
+
 QStringList modulePaths(const QString& programFolder, const QString& name) {
     const QString file = QLatin1Char('/') + name + QStringLiteral(".so");
     return {programFolder + file, programFolder + QLatin1Char('/') + QLatin1String(build::kModulesFromBin) + file};
 }
+
+}  // namespace
 
 QFunctionPointer moduleEntry(const QString& programFolder, const QString& name, const char* symbol, QString& why) {
     why = QStringLiteral("not found");

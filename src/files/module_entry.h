@@ -1,7 +1,6 @@
 #pragma once
 #include <QFunctionPointer>
 #include <QString>
-#include <QStringList>
 
 namespace krivol {
 
@@ -9,8 +8,7 @@ namespace krivol {
 // tool's videos) in modules of its own, so that starting does not load their
 // libraries. A module NAME.so is looked for beside the program, then in the
 // folder where the install rules put the modules.
-QStringList modulePaths(const QString& programFolder, const QString& name);
-
+//
 // The entry point `symbol` of the first place of the module that loads; null,
 // with `why` set to a few words, when there is none.
 QFunctionPointer moduleEntry(const QString& programFolder, const QString& name, const char* symbol, QString& why);

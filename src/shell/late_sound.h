@@ -19,7 +19,6 @@ public:
     LateSound(QWidget& window, Maker make);
 
     void WAV(const QString& name) override;
-    bool opened() const { return port_ != nullptr; }
 
 private:
     void open();
