@@ -109,6 +109,7 @@ TEST(RecoveryFolder, EditorsKeepApartAndOnlyTheGoneOnesAreOffered) {
     damaged.write(recoveryBytes(copyOf(5, {})).left(900));
     damaged.close();
     QFile(folder + QStringLiteral("/notes.txt")).open(QIODevice::WriteOnly);
+    QFile(folder + QStringLiteral("/77-1.lock")).open(QIODevice::WriteOnly);  // a gone editor's, no copy
 
     FoundCopies found = findLeftCopies(folder);
     ASSERT_EQ(found.copies.size(), 1u);
@@ -121,12 +122,15 @@ TEST(RecoveryFolder, EditorsKeepApartAndOnlyTheGoneOnesAreOffered) {
     EXPECT_EQ(found.skipped[0].damage, CopyDamage::cut);
     EXPECT_EQ(found.skipped[2].problem.fault, FileFault::fifo);
     EXPECT_TRUE(findLeftCopies(folder).copies.empty()) << "one copy offered by two editors at once";
+    EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/77-1.lock")));
 
     removeFound(found.copies[0]);
     second.remove();
     EXPECT_FALSE(QFile::exists(second.copyPath()));
     EXPECT_TRUE(findLeftCopies(folder).copies.empty());
     EXPECT_TRUE(QFile::exists(third.copyPath()));
+    EXPECT_TRUE(QFile::exists(QString(second.copyPath()).replace(QStringLiteral(".draft"), QStringLiteral(".lock"))))
+        << "a running editor's lock taken for a stale one";
 }
 
 TEST(RecoveryFolder, AFolderThatCannotBeMadeIsAProblemNotACrash) {

@@ -88,6 +88,16 @@ bool takeLeftLock(FileLock& lock, const QString& copyPath) {
     return !pathExists(lockPath) && !lock.create(lockPath, exists);
 }
 
+// Lock files of editors that are gone and left no copy (killed after a save).
+void removeStaleLocks(const QDir& dir) {
+    const QStringList locks = dir.entryList({QStringLiteral("*") + QLatin1String(kLockSuffix)}, QDir::Files, QDir::Name);
+    for (const QString& name : locks.mid(0, kMaxFoundCopies)) {
+        const QString base = dir.filePath(name.chopped(qsizetype(sizeof kLockSuffix - 1)));
+        FileLock lock;
+        if (!pathExists(base + QLatin1String(kCopySuffix)) && lock.take(dir.filePath(name))) lock.removeAndRelease();
+    }
+}
+
 }  // namespace
 
 QByteArray recoveryBytes(const RecoveryCopy& copy) {
@@ -195,6 +205,7 @@ FoundCopies findLeftCopies(const QString& folder) {
         }
         found.copies.push_back({path, std::move(*r.copy), std::move(lock)});
     }
+    removeStaleLocks(dir);
     std::stable_sort(found.copies.begin(), found.copies.end(),
                      [](const FoundCopy& a, const FoundCopy& b) { return a.copy.written > b.copy.written; });
     return found;
