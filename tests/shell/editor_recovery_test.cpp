@@ -69,6 +69,9 @@ TEST_F(EditorRecoveryTest, AtStartACopyLeftBehindIsRestoredRemovedOrKept) {
         answer_ = QString::fromUtf8(c.answer);
         asked_.clear();
         leaveCopy(drawn, other);
+        QFile junk(copies_ + QStringLiteral("/junk.draft"));
+        ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+        junk.close();
         EditorWindow& w = open(level_);
         ASSERT_TRUE(waitUntil([&] { return !asked_.isEmpty(); }, 200));
         spin(20);
@@ -80,6 +83,7 @@ TEST_F(EditorRecoveryTest, AtStartACopyLeftBehindIsRestoredRemovedOrKept) {
         EXPECT_EQ(QFile::exists(left_), c.leftStays);
         // The restored drawing is at once this editor's own copy.
         EXPECT_EQ(w.recovery().hasCopy(), c.restored);
+        EXPECT_TRUE(note().contains(QStringLiteral("junk.draft (это не копия уровня)"))) << note().toStdString();
         window_.reset();
         if (c.leftStays) QFile::remove(left_);
     }

@@ -71,7 +71,8 @@ void EditorRecovery::draftChanged() {
 
 void EditorRecovery::writeRecoveryNow() {
     timer_.stop();
-    if (!draft_.modified()) return;
+    // A stroke under way is on the grid before it is in the history.
+    if (!draft_.modified() && !draft_.inStroke()) return;
     const RecoveryCopy copy{draft_.grid(), hooks_.file(), hooks_.savesInPlace(), QDateTime::currentDateTimeUtc()};
     const FileProblem problem = slot_.write(copy);
     if (!problem || failureNoted_) return;
