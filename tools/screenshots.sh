@@ -12,6 +12,7 @@ bin_dir=${1:-build/bin}
 . tests/e2e/xvfb_lib.sh
 xvfb_need_tools import convert || exit 1
 work=$(mktemp -d) game_pid=
+export XDG_STATE_HOME=$work/state  # the editor's recovery copies: never the real home
 trap xvfb_cleanup EXIT
 xvfb_start "$work/xvfb.log"
 mkdir -p docs

@@ -80,10 +80,10 @@ FileProblem FileBeside::write(const char* data, qint64 size) {
     return {};
 }
 
-FileProblem FileBeside::commit() {
+FileProblem FileBeside::commit(Sync sync) {
     if (fd_ < 0) return {FileFault::writeFailed, 0, QStringLiteral("not open")};
     // Data not yet on disk can still fail here (a full disk on a network folder).
-    if (::fsync(fd_) != 0 && errno != EINVAL) return writeProblem(errno);
+    if (sync == Sync::toDisk && ::fsync(fd_) != 0 && errno != EINVAL) return writeProblem(errno);
     if (::close(fd_) != 0) {
         fd_ = -1;
         return writeProblem(errno);
@@ -101,11 +101,11 @@ void FileBeside::discard() {
     temp_.clear();
 }
 
-FileProblem writeFileAtomically(const QString& target, const QByteArray& bytes) {
+FileProblem writeFileAtomically(const QString& target, const QByteArray& bytes, FileBeside::Sync sync) {
     FileBeside file;
     if (FileProblem p = file.open(target)) return p;
     if (FileProblem p = file.write(bytes)) return p;
-    return file.commit();
+    return file.commit(sync);
 }
 
 }  // namespace krivol

@@ -26,8 +26,11 @@ public:
     // For writers that open files by name themselves. Written through them,
     // the new file is only checked at commit.
     QString tempPath() const { return temp_; }
-    // Syncs the new file and renames it over the target.
-    FileProblem commit();
+    // Syncs the new file and renames it over the target. Unsynced, the file
+    // still survives the program dying at any point, not the machine: for
+    // copies written often where a sync would cost more than a frame.
+    enum class Sync { toDisk, none };
+    FileProblem commit(Sync sync = Sync::toDisk);
 
 private:
     void discard();
@@ -37,6 +40,7 @@ private:
 };
 
 // The whole of `bytes` as the file `target`, through FileBeside.
-FileProblem writeFileAtomically(const QString& target, const QByteArray& bytes);
+FileProblem writeFileAtomically(const QString& target, const QByteArray& bytes,
+                                FileBeside::Sync sync = FileBeside::Sync::toDisk);
 
 }  // namespace krivol

@@ -15,6 +15,7 @@ xvfb_need_tools import || exit 77
 [ -x "$bin_dir/krivol" ] || { echo "FAIL: no krivol in $bin_dir"; exit 1; }
 
 work=$(mktemp -d) game_pid=
+export XDG_STATE_HOME=$work/state  # the editor's recovery copies: never the real home
 cleanup() {
     if [ -n "${KRIVOL_E2E_SHOTS:-}" ]; then mkdir -p "$KRIVOL_E2E_SHOTS" && cp "$work"/*.png "$KRIVOL_E2E_SHOTS"/ 2>/dev/null; fi
     xvfb_cleanup

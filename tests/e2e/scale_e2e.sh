@@ -17,6 +17,7 @@ xvfb_need_tools import xrdb convert || exit 77
 [ -x "$bin_dir/krivol" ] || { echo "FAIL: no krivol in $bin_dir"; exit 1; }
 
 work=$(mktemp -d) game_pid=
+export XDG_STATE_HOME=$work/state  # the editor's recovery copies: never the real home
 cleanup() {
     if [ -n "${KRIVOL_E2E_SHOTS:-}" ] && mkdir -p "$KRIVOL_E2E_SHOTS"; then
         for shot in "$work"/dpi*.ppm "$work"/editor*.ppm; do

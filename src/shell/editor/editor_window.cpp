@@ -1,6 +1,7 @@
 #include "shell/editor/editor_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -16,6 +17,7 @@
 #include "files/regular_file.h"
 #include "shell/editor/editor_canvas.h"
 #include "shell/editor/editor_files.h"
+#include "shell/editor/editor_recovery.h"
 #include "shell/editor/editor_status.h"
 #include "shell/form1.h"
 #include "shell/level_messages.h"
@@ -78,6 +80,13 @@ EditorWindow::EditorWindow(const DataFolders& folders, const QString& file, std:
     edited();
     showCursor();
     canvas_->setFocus();
+    recovery_ = std::make_unique<EditorRecovery>(*this, draft_, EditorRecovery::Hooks{
+        [this] { return file_; }, [this] { return savesInPlace_; }, [this](const QString& note) { showNote(note); },
+        [this](const RecoveryCopy& copy) {
+            file_ = copy.file;
+            savesInPlace_ = copy.savesInPlace;
+            draft_.replace(copy.grid, QStringLiteral("Восстановление"));
+        }});
 }
 
 EditorWindow::~EditorWindow() {
@@ -254,7 +263,10 @@ bool EditorWindow::maySetAside() {
     box.setDefaultButton(saveButton);
     box.setEscapeButton(back);
     box.exec();
-    if (box.clickedButton() == discard) return true;
+    if (box.clickedButton() == discard) {
+        recovery_->forget();
+        return true;
+    }
     if (box.clickedButton() == saveButton) return save();
     return false;
 }
@@ -263,6 +275,11 @@ void EditorWindow::closeEvent(QCloseEvent* event) {
     if (game_) game_->close();
     if (maySetAside()) event->accept();
     else event->ignore();
+}
+
+void EditorWindow::leaveNow() {
+    recovery_->writeRecoveryNow();
+    QCoreApplication::exit(0);
 }
 
 // ---- a test play in the game's window ----

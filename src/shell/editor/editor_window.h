@@ -15,6 +15,7 @@ class QActionGroup;
 namespace krivol {
 
 class EditorCanvas;
+class EditorRecovery;
 class Form1;
 
 // The level editor, `krivol --edit [FILE]`: a draft level on a canvas, the
@@ -46,6 +47,9 @@ public:
     void randomMaze(std::uint32_t seed);  // Ctrl+R with a fresh seed
     void importPicture();                 // Ctrl+I
     bool importFile(const QString& path);
+    // Ends the editor without asking; unsaved changes stay as a recovery copy.
+    void leaveNow();
+    EditorRecovery& recovery() { return *recovery_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -75,6 +79,7 @@ private:
     bool savesInPlace_ = false;
     std::unique_ptr<QTemporaryDir> playFolder_;
     std::unique_ptr<Form1> game_;
+    std::unique_ptr<EditorRecovery> recovery_;
 };
 
 }  // namespace krivol

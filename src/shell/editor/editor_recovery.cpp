@@ -1,0 +1,135 @@
+#include "shell/editor/editor_recovery.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QWidget>
+
+#include "files/local_path.h"
+#include "shell/level_messages.h"
+
+namespace krivol {
+
+namespace {
+
+// Soon enough that little is lost; a pen stroke a second is still one write.
+constexpr int kCopyDelayMs = 1500;
+
+// The one place that knows how the draft tells of a change: a step in its
+// history, or its saved state.
+void onDraftChange(LevelDraft& draft, QObject* context, const std::function<void()>& changed) {
+    QObject::connect(&draft.history(), &QUndoStack::indexChanged, context, changed);
+    QObject::connect(&draft.history(), &QUndoStack::cleanChanged, context, changed);
+}
+
+QString damageText(const SkippedCopy& s) {
+    if (s.problem) return russianFileReason(s.problem);
+    switch (s.damage) {
+    case CopyDamage::foreign: return QStringLiteral("это не копия уровня");
+    case CopyDamage::cut: return QStringLiteral("файл обрывается");
+    case CopyDamage::badLine: return QStringLiteral("испорчена строка %1").arg(s.line);
+    case CopyDamage::none: break;
+    }
+    return {};
+}
+
+QString timeText(const QDateTime& time) { return time.toLocalTime().toString(QStringLiteral("dd.MM.yyyy hh:mm")); }
+
+QString levelName(const QString& file) {
+    return file.isEmpty() ? QStringLiteral("Новый уровень") : QFileInfo(file).fileName();
+}
+
+}  // namespace
+
+EditorRecovery::EditorRecovery(QWidget& window, LevelDraft& draft, Hooks hooks, const QString& folder)
+    : window_(window), draft_(draft), hooks_(std::move(hooks)), folder_(folder.isEmpty() ? defaultFolder() : folder),
+      slot_(folder_, QCoreApplication::applicationPid()) {
+    timer_.setSingleShot(true);
+    timer_.setInterval(kCopyDelayMs);
+    QObject::connect(&timer_, &QTimer::timeout, this, [this] { writeRecoveryNow(); });
+    onDraftChange(draft_, this, [this] { draftChanged(); });
+    // Once the window shows, so the question has the editor behind it.
+    QTimer::singleShot(0, this, [this] { offerLeftCopies(); });
+}
+
+QString EditorRecovery::defaultFolder() {
+    return recoveryFolderFor(pathFromLocal(qgetenv("XDG_STATE_HOME")), QDir::homePath());
+}
+
+// Off the stroke: a stroke only starts the timer, and later ones within its
+// time ride along with the same write.
+void EditorRecovery::draftChanged() {
+    if (!draft_.modified()) {
+        timer_.stop();
+        slot_.remove();
+    } else if (!timer_.isActive()) {
+        timer_.start();
+    }
+}
+
+void EditorRecovery::writeRecoveryNow() {
+    timer_.stop();
+    // A stroke under way is on the grid before it is in the history.
+    if (!draft_.modified() && !draft_.inStroke()) return;
+    const RecoveryCopy copy{draft_.grid(), hooks_.file(), hooks_.savesInPlace(), QDateTime::currentDateTimeUtc()};
+    const FileProblem problem = slot_.write(copy);
+    if (!problem || failureNoted_) return;
+    failureNoted_ = true;  // once: the drawing goes on without a copy
+    hooks_.note(QStringLiteral("Копия для восстановления не записывается в %1: %2. Сохраняйте уровень сами.")
+                    .arg(folder_, russianFileReason(problem)));
+}
+
+void EditorRecovery::forget() {
+    timer_.stop();
+    slot_.remove();
+}
+
+void EditorRecovery::offerLeftCopies() {
+    FoundCopies found = findLeftCopies(folder_);
+    QString note = skippedNote(found.skipped);
+    for (FoundCopy& left : found.copies) {
+        const Answer answer = ask(left);
+        if (answer == Answer::keep) continue;
+        if (answer == Answer::restore) {
+            hooks_.restore(left.copy);
+            writeRecoveryNow();  // this editor's own copy first, then the old one goes
+            note = QStringLiteral("Уровень восстановлен из копии от %1 и ещё не сохранён. %2")
+                       .arg(timeText(left.copy.written), note);
+        }
+        removeFound(left);
+        if (answer == Answer::restore) break;
+    }
+    if (!note.isEmpty()) hooks_.note(note.trimmed());
+}
+
+QString EditorRecovery::skippedNote(const std::vector<SkippedCopy>& skipped) const {
+    if (skipped.empty()) return {};
+    QStringList names;
+    for (const SkippedCopy& s : skipped) names << QStringLiteral("%1 (%2)").arg(QFileInfo(s.path).fileName(), damageText(s));
+    return QStringLiteral("В папке копий %1 пропущены файлы: %2.").arg(folder_, names.join(QStringLiteral(", ")));
+}
+
+EditorRecovery::Answer EditorRecovery::ask(const FoundCopy& found) {
+    const QString when = timeText(found.copy.written);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Редактор уровней Krivol"),
+                    QStringLiteral("Редактор закрылся, не сохранив уровень «%1». Осталась его копия от %2. "
+                                   "Восстановить её?")
+                        .arg(levelName(found.copy.file), when),
+                    QMessageBox::NoButton, &window_);
+    box.setObjectName(QStringLiteral("recoveryBox"));
+    box.setInformativeText(QStringLiteral("Восстанавливается рисунок, но не история правок: "
+                                          "отменить прежние шаги будет нельзя."));
+    QPushButton* restore = box.addButton(QStringLiteral("Восстановить"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("Удалить копию"), QMessageBox::DestructiveRole);
+    QPushButton* keep = box.addButton(QStringLiteral("Оставить на потом"), QMessageBox::RejectRole);
+    box.setDefaultButton(restore);
+    box.setEscapeButton(keep);
+    box.exec();
+    if (box.clickedButton() == restore) return Answer::restore;
+    if (box.clickedButton() == discard) return Answer::discard;
+    return Answer::keep;
+}
+
+}  // namespace krivol
