@@ -1,5 +1,4 @@
 #include <QCoreApplication>
-#include <QLocale>
 #include <cstdio>
 
 #include "files/local_path.h"
@@ -51,7 +50,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("krivol"));
     QCoreApplication::setApplicationVersion(QLatin1String(krivol::build::kVersion));
     QGuiApplication::setDesktopFileName(QLatin1String(krivol::build::kAppId));
-    krivol::installTranslations(*app, o.language.value_or(krivol::chooseLanguage(QLocale::system().uiLanguages())));
+    krivol::installTranslations(*app, krivol::windowLanguage(o.language));
 
     return krivol::closeDisplay(std::move(app), showWindows(o, folders));
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <cstdio>
 #include <memory>
@@ -17,6 +18,12 @@ struct Known {
     UiLanguage language;
 };
 constexpr Known kKnown[] = {{"ru", UiLanguage::russian}, {"en", UiLanguage::english}};
+
+const char* codeOf(UiLanguage language) {
+    for (const Known& k : kKnown)
+        if (k.language == language) return k.code;
+    return "ru";
+}
 
 void load(QCoreApplication& app, const QString& name, const QString& folder) {
     auto translator = std::make_unique<QTranslator>();
@@ -44,10 +51,16 @@ UiLanguage chooseLanguage(const QStringList& uiLanguages) {
     return uiLanguages.isEmpty() ? UiLanguage::russian : UiLanguage::english;
 }
 
+UiLanguage windowLanguage(std::optional<UiLanguage> asked) {
+    return asked.value_or(chooseLanguage(QLocale::system().uiLanguages()));
+}
+
 void installTranslations(QCoreApplication& app, UiLanguage language) {
-    // The game's own texts are Russian already; Qt's are English.
-    if (language == UiLanguage::english) load(app, QStringLiteral("krivol_en"), QStringLiteral(":/i18n"));
-    else load(app, QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const QString code = QLatin1String(codeOf(language));
+    // The game's own texts are Russian already, Qt's are English.
+    if (language != UiLanguage::russian) load(app, QStringLiteral("krivol_") + code, QStringLiteral(":/i18n"));
+    if (language != UiLanguage::english)
+        load(app, QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 }  // namespace krivol

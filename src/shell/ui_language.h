@@ -18,6 +18,8 @@ std::optional<UiLanguage> languageNamed(const QString& code);
 // nothing set) gets Russian; one whose languages the game lacks gets English,
 // which more players read.
 UiLanguage chooseLanguage(const QStringList& uiLanguages);
+// `asked` (krivol --lang), or else the desktop's choice.
+UiLanguage windowLanguage(std::optional<UiLanguage> asked);
 
 // The game's texts and Qt's own (standard dialogs and buttons) in `language`,
 // for as long as `app` lives. A translation that cannot be found leaves its
