@@ -76,4 +76,103 @@ Try again!</translation>
         <translation>Start</translation>
     </message>
 </context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <source>такого файла нет</source>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>нет доступа</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>действие запрещено</source>
+        <translation>operation not permitted</translation>
+    </message>
+    <message>
+        <source>на диске нет места</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>исчерпана квота на диске</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>это папка</source>
+        <translation>is a folder</translation>
+    </message>
+    <message>
+        <source>часть пути — не папка</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>файловая система только для чтения</source>
+        <translation>read-only file system</translation>
+    </message>
+    <message>
+        <source>слишком много символических ссылок</source>
+        <translation>too many symbolic links</translation>
+    </message>
+    <message>
+        <source>слишком много ссылок</source>
+        <translation>too many links</translation>
+    </message>
+    <message>
+        <source>слишком длинное имя файла</source>
+        <translation>file name too long</translation>
+    </message>
+    <message>
+        <source>файл уже есть</source>
+        <translation>the file exists already</translation>
+    </message>
+    <message>
+        <source>файл слишком велик</source>
+        <translation>file too large</translation>
+    </message>
+    <message>
+        <source>ошибка ввода-вывода</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>файл занят</source>
+        <translation>the file is busy</translation>
+    </message>
+    <message>
+        <source>открыто слишком много файлов</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>не хватает памяти</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>файл на другом диске</source>
+        <translation>the file is on another disk</translation>
+    </message>
+    <message>
+        <source>устройства нет</source>
+        <translation>no such device</translation>
+    </message>
+    <message>
+        <source>файл временно недоступен</source>
+        <translation>the file is not available for the moment</translation>
+    </message>
+    <message>
+        <source>прервано сигналом</source>
+        <translation>interrupted by a signal</translation>
+    </message>
+    <message>
+        <source>недопустимое действие с файлом</source>
+        <translation>an operation the file does not allow</translation>
+    </message>
+    <message>
+        <source>сетевой файл больше недоступен</source>
+        <translation>the network file is gone</translation>
+    </message>
+    <message>
+        <source>системная ошибка, код %1</source>
+        <translation>system error, code %1</translation>
+    </message>
+</context>
 </TS>

@@ -6,11 +6,14 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QPushButton>
+#include <QTranslator>
+#include <cerrno>
 #include <cstdio>
 #include <gtest/gtest.h>
 
 #include "round/end_texts.h"
 #include "shell/form1.h"
+#include "shell/system_error_text.h"
 #include "shell/ui_language.h"
 #include "shell/window_options.h"
 
@@ -85,6 +88,32 @@ TEST(Language, FirstKnownTagWins) {
         {{"en-GB", "ru"}, UiLanguage::english},
     };
     for (const auto& [tags, language] : cases) EXPECT_EQ(chooseLanguage(tags), language) << tags.join(',').toStdString();
+}
+
+// The system's words never reach a window as English in a Russian one.
+TEST(Language, SystemErrorsInTheWindowsLanguage) {
+    struct Case {
+        FileProblem problem;
+        const char *russian, *english;
+    };
+    const Case cases[] = {
+        {{FileFault::writeFailed, 0, "Read-only file system", EROFS}, "файловая система только для чтения",
+         "read-only file system"},
+        {{FileFault::failed, 0, "Too many levels of symbolic links", ELOOP}, "слишком много символических ссылок",
+         "too many symbolic links"},
+        {{FileFault::writeFailed, 0, "File too large", EFBIG}, "файл слишком велик", "file too large"},
+        {{FileFault::failed, 0, "Protocol error", EPROTO}, "системная ошибка, код 71", "system error, code 71"},
+        {{FileFault::failed, 0, "not open"}, "not open", "not open"},
+    };
+    QTranslator english;
+    ASSERT_TRUE(english.load(QStringLiteral("krivol_en"), QStringLiteral(":/i18n")));
+    for (const Case& c : cases) {
+        EXPECT_EQ(systemErrorText(c.problem).toStdString(), c.russian);
+        QCoreApplication::installTranslator(&english);
+        EXPECT_EQ(systemErrorText(c.problem).toStdString(), c.english);
+        QCoreApplication::removeTranslator(&english);
+    }
+    EXPECT_EQ(writeProblem(EROFS).error, EROFS);
 }
 
 }  // namespace
