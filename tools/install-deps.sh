@@ -7,6 +7,7 @@ set -euo pipefail
 play=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 qt6-wayland
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libswresample-dev
   fonts-dejavu-core
 )

@@ -21,7 +21,7 @@ FileProblem fromErrno(int error) {
     case EISDIR: return {FileFault::folder};
     case EACCES:
     case EPERM: return {FileFault::noPermission};
-    default: return {FileFault::failed, 0, QString::fromLocal8Bit(std::strerror(error))};
+    default: return {FileFault::failed, 0, QString::fromLocal8Bit(std::strerror(error)), error};
     }
 }
 
@@ -122,7 +122,7 @@ FileProblem writeProblem(int error) {
     case EISDIR: return {FileFault::folder};
     case EACCES:
     case EPERM: return {FileFault::noPermission};
-    default: return {FileFault::writeFailed, 0, QString::fromLocal8Bit(std::strerror(error))};
+    default: return {FileFault::writeFailed, 0, QString::fromLocal8Bit(std::strerror(error)), error};
     }
 }
 

@@ -24,11 +24,13 @@ enum class FileFault {
 
 struct FileProblem {
     FileProblem() = default;
-    FileProblem(FileFault f, qint64 bytes = 0, QString words = {}) : fault(f), size(bytes), detail(std::move(words)) {}
+    FileProblem(FileFault f, qint64 bytes = 0, QString words = {}, int number = 0)
+        : fault(f), size(bytes), detail(std::move(words)), error(number) {}
 
     FileFault fault = FileFault::none;
     qint64 size = 0;  // tooLarge: the file's size
-    QString detail;   // failed: the system's words
+    QString detail;   // failed, writeFailed: the system's words, in English
+    int error = 0;    // failed, writeFailed: the system's error number, where it gave one
     explicit operator bool() const { return fault != FileFault::none; }
 };
 

@@ -91,7 +91,7 @@ void Form1::Command1_Click() {
     showLevelProblem(result.level);
     if (result.started) return;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("krivol"),
-                    QStringLiteral("Уровень не загружен.\n\n%1: %2").arg(s_.nam_kri, russianReason(result.level)),
+                    QCoreApplication::translate("Form1", "Уровень не загружен.\n\n%1: %2").arg(s_.nam_kri, russianReason(result.level)),
                     QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("levelErrorBox"));
     box.exec();

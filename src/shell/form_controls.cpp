@@ -1,6 +1,7 @@
 #include "shell/form_controls.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,6 +38,10 @@ constexpr Place kPlaces[] = {
 // Not a designer control: the line under the preview inside Frame1.
 constexpr Place kPreviewStatus{"previewStatus", 3, 166, 115, 13};
 
+// The window's texts are Russian in the sources, marked with their context
+// for the translations, and translated where a control takes them.
+QString translated(const char* text) { return QCoreApplication::translate("Form1", text); }
+
 void place(QWidget& w, const Place& p) { w.setGeometry(p.x, p.y, p.w, p.h); }
 
 void place(QWidget& w) {
@@ -68,27 +73,33 @@ PictureBox* makeHiddenBox(QWidget* container, const char* name, const QImage& im
 }
 
 void buildLegend(QWidget& form, const Surfaces& pics, FormControls& c) {
-    auto* frame = make<FrameBox>(&form, "Frame2", QStringLiteral("Информация"));
+    auto* frame = make<FrameBox>(&form, "Frame2", translated(QT_TRANSLATE_NOOP("Form1", "Информация")));
     c.Pic_inf = make<PictureBox>(frame, "Pic_inf", pics.Pic_inf, false);
-    const std::pair<const char*, QString> captions[] = {
-        {"Label9", QStringLiteral("защита от монстров")}, {"Label8", QStringLiteral("патроны")},
-        {"Label7", QStringLiteral("ловушка для монстров")}, {"Label6", QStringLiteral("надо все собрать!")},
-        {"Label5", QStringLiteral("\"1\" - стрельба")},     {"Label2", QStringLiteral("Курсор - движение")},
+    const std::pair<const char*, const char*> captions[] = {
+        {"Label9", QT_TRANSLATE_NOOP("Form1", "защита от монстров")},
+        {"Label8", QT_TRANSLATE_NOOP("Form1", "патроны")},
+        {"Label7", QT_TRANSLATE_NOOP("Form1", "ловушка для монстров")},
+        {"Label6", QT_TRANSLATE_NOOP("Form1", "надо все собрать!")},
+        {"Label5", QT_TRANSLATE_NOOP("Form1", "\"1\" - стрельба")},
+        {"Label2", QT_TRANSLATE_NOOP("Form1", "Курсор - движение")},
     };
-    for (const auto& [name, caption] : captions) setTextColour(*makeLabel(frame, name, caption), QColor(64, 0, 64));
+    for (const auto& [name, caption] : captions)
+        setTextColour(*makeLabel(frame, name, translated(caption)), QColor(64, 0, 64));
 }
 
 void buildLevelChoice(QWidget& form, const Surfaces& pics, FormControls& c) {
     auto* frame = make<FrameBox>(&form, "Frame1", QStringLiteral("Krivol"));
     c.PicLOAD = make<PictureBox>(frame, "PicLOAD", pics.PicLOAD, false);
     c.OptKriGroup = new QButtonGroup(frame);
-    const std::pair<const char*, QString> options[] = {
-        {"OptKri(0)", QStringLiteral("Kri №1")}, {"OptKri(1)", QStringLiteral("Kri №1")},
-        {"OptKri(2)", QStringLiteral("Kri №2")}, {"OptKri(3)", QStringLiteral("Kri №3")},
+    const std::pair<const char*, const char*> options[] = {
+        {"OptKri(0)", QT_TRANSLATE_NOOP("Form1", "Kri №1")},
+        {"OptKri(1)", QT_TRANSLATE_NOOP("Form1", "Kri №1")},
+        {"OptKri(2)", QT_TRANSLATE_NOOP("Form1", "Kri №2")},
+        {"OptKri(3)", QT_TRANSLATE_NOOP("Form1", "Kri №3")},
     };
     for (int i = 3; i >= 0; --i) {
         const auto& [name, caption] = options[i];
-        c.OptKri[static_cast<size_t>(i)] = make<QRadioButton>(frame, name, caption);
+        c.OptKri[static_cast<size_t>(i)] = make<QRadioButton>(frame, name, translated(caption));
         c.OptKriGroup->addButton(c.OptKri[static_cast<size_t>(i)], i);
     }
     c.OptKri[0]->hide();
@@ -111,8 +122,8 @@ QLabel* makeCounter(QWidget& form, const char* name, Qt::Alignment alignment) {
 }
 
 void buildScoreBoxes(QWidget& form, FormControls& c) {
-    makeLabel(&form, "Label4", QStringLiteral("Патронов"));
-    makeLabel(&form, "Label3", QStringLiteral("Очки"))->setFont(headingFont());
+    makeLabel(&form, "Label4", translated(QT_TRANSLATE_NOOP("Form1", "Патронов")));
+    makeLabel(&form, "Label3", translated(QT_TRANSLATE_NOOP("Form1", "Очки")))->setFont(headingFont());
     c.Lab_P = makeCounter(form, "Lab_P", Qt::AlignRight);
     c.Label1 = makeCounter(form, "Label1", Qt::AlignHCenter);
     setBackgroundColour(*c.Label1, Qt::white);
@@ -132,7 +143,7 @@ FormControls buildControls(QWidget& form, const Surfaces& pics) {
     c.PicS = make<PictureBox>(&form, "PicS", pics.PicS, false);
     buildLevelChoice(form, pics, c);
     c.PicBUF = makeHiddenBox(&form, "PicBUF", pics.PicBUF, true);
-    c.Command1 = make<QPushButton>(&form, "Command1", QStringLiteral("Старт"));
+    c.Command1 = make<QPushButton>(&form, "Command1", translated(QT_TRANSLATE_NOOP("Form1", "Старт")));
     // Outside a dialog Qt presses a focused button only by Space; players try Return too.
     c.Command1->setAutoDefault(true);
     c.Pic1 = make<PictureBox>(&form, "Pic1", pics.Pic1, true);

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "shell/system_error_text.h"
+
 namespace krivol {
 
 namespace {
@@ -18,9 +20,9 @@ QString fileReason(const FileProblem& p) {
     case FileFault::device: return QStringLiteral("это устройство, а не обычный файл");
     case FileFault::noPermission: return QStringLiteral("нет права на чтение");
     case FileFault::tooLarge: return QStringLiteral("файл слишком велик (%1 байт)").arg(p.size);
-    case FileFault::failed: return QStringLiteral("файл не читается (%1)").arg(p.detail);
+    case FileFault::failed: return QStringLiteral("файл не читается (%1)").arg(systemErrorText(p));
     case FileFault::diskFull: return QStringLiteral("диск переполнен");
-    case FileFault::writeFailed: return QStringLiteral("файл не записывается (%1)").arg(p.detail);
+    case FileFault::writeFailed: return QStringLiteral("файл не записывается (%1)").arg(systemErrorText(p));
     }
     return {};
 }

@@ -7,6 +7,7 @@
 #include "shell/form1.h"
 #include "shell/replay_hookup.h"
 #include "shell/screen_scale.h"
+#include "shell/ui_language.h"
 #include "shell/time_seed.h"
 #include "shell/window_options.h"
 #include "state/build_info.h"
@@ -49,6 +50,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("krivol"));
     QCoreApplication::setApplicationVersion(QLatin1String(krivol::build::kVersion));
     QGuiApplication::setDesktopFileName(QLatin1String(krivol::build::kAppId));
+    krivol::installTranslations(*app, krivol::windowLanguage(o.language));
 
     return krivol::closeDisplay(std::move(app), showWindows(o, folders));
 }

@@ -51,7 +51,10 @@ ParsedWindowOptions parseWindowOptions(const QStringList& arguments) {
                                     QStringLiteral("FILE"));
     const QCommandLineOption edit(QStringLiteral("edit"),
                                   QStringLiteral("Open the level editor on FILE, or on a new level."));
-    parser.addOptions({help, version, seed, levels, record, replay, edit});
+    const QCommandLineOption lang(QStringLiteral("lang"),
+                                  QStringLiteral("Speak LANG (ru or en) instead of the desktop's language."),
+                                  QStringLiteral("LANG"));
+    parser.addOptions({help, version, seed, levels, record, replay, edit, lang});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("With --edit: the level picture to edit (made when missing)."), QStringLiteral("[FILE]"));
 
     if (!parser.parse(arguments)) return usageError(parser.errorText());
@@ -75,6 +78,10 @@ ParsedWindowOptions parseWindowOptions(const QStringList& arguments) {
     if (parser.isSet(seed)) {
         o.seed = parseSeed(parser.value(seed));
         if (!o.seed) return usageError(QStringLiteral("--seed takes a number from 0 to 4294967295"));
+    }
+    if (parser.isSet(lang)) {
+        o.language = languageNamed(parser.value(lang));
+        if (!o.language) return usageError(QStringLiteral("--lang takes ru or en"));
     }
     o.levelsFolder = parser.value(levels);
     o.recordFile = parser.value(record);

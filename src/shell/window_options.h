@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "shell/ui_language.h"
+
 namespace krivol {
 
 // What the game's command line asks for.
@@ -14,6 +16,7 @@ struct WindowOptions {
     QString replayFile;                 // --replay FILE
     bool edit = false;                  // --edit [FILE]: the level editor
     QString editFile;                   // its FILE; empty for a new level
+    std::optional<UiLanguage> language; // --lang ru|en; none: the desktop's
 };
 
 // The options, or the exit code to leave with at once (after --help,

@@ -32,9 +32,11 @@ deb=$(ls "$work"/pkg/krivol_"$version"-1_*.deb 2>/dev/null | head -1)
 dpkg-deb -x "$deb" "$work/deb" || { echo "FAIL: dpkg-deb -x"; exit 1; }
 
 lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 || fail "lintian: $(grep '^E:' "$work/lintian.log")"
-# The platform plugins are separate packages that a bare Qt install leaves out.
 depends=$(dpkg-deb -f "$deb" Depends) recommends=$(dpkg-deb -f "$deb" Recommends)
-case ", $depends," in *", qt6-qpa-plugins,"*) ;; *) fail "Depends lacks qt6-qpa-plugins: $depends" ;; esac
+# The platform plugins and Qt's translations are separate packages that a bare Qt install leaves out.
+for needed in qt6-qpa-plugins qt6-translations-l10n; do
+    case ", $depends," in *", $needed,"*) ;; *) fail "Depends lacks $needed: $depends" ;; esac
+done
 [ "$recommends" = qt6-wayland ] || fail "Recommends is '$recommends', not qt6-wayland"
 
 check_tree() {
