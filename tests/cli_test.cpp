@@ -234,5 +234,28 @@ TEST_F(KrivolCli, ShippedLevelsPassTheCheck) {
     }
 }
 
+// The figures a player compares a level with, as counted by hand on the
+// shipped three; the definitions behind them are the ones --help gives.
+TEST_F(KrivolCli, CheckStatsGivesTheShippedLevelsFigures) {
+    const struct {
+        const char* name;
+        const char* figures;
+    } shipped[] = {
+        {"KRIVOL01.BMP", "dead ends: 0\nmean run: 6.5\n90th percentile run: 11\nislands: 206\npillars: 140\n"
+                         "thickest double wall: 62 %\n"},
+        {"KRIVOL02.BMP", "dead ends: 47\nmean run: 5.4\n90th percentile run: 10\nislands: 102\npillars: 47\n"
+                         "thickest double wall: 72 %\n"},
+        {"KRIVOL03.BMP", "dead ends: 35\nmean run: 8.6\n90th percentile run: 19\nislands: 10\npillars: 3\n"
+                         "thickest double wall: 77 %\n"},
+    };
+    for (const auto& level : shipped) {
+        const QString path = QStringLiteral(KRIVOL_BIN_DIR "/") + QLatin1String(level.name);
+        const CliRun run = cli({"check", "--stats", path});
+        EXPECT_EQ(run.exitCode, 0) << level.name;
+        EXPECT_TRUE(run.out.endsWith(QLatin1String(level.figures))) << level.name << ":\n" << run.out.toStdString();
+        EXPECT_FALSE(cli({"check", path}).out.contains(QLatin1String("dead ends"))) << "only when asked";
+    }
+}
+
 }  // namespace
 }  // namespace krivol
