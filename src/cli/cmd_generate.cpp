@@ -22,7 +22,7 @@ constexpr int kLevelsInSet = 3;
 
 struct GenerateOptions {
     std::uint32_t seed = 0;
-    MazeOptions maze;
+    MazeOptions maze{kStyleLoops, Mirror::none, MazeStyle::mixed};
     bool force = false;
     QString out;
 };
@@ -33,22 +33,31 @@ struct GenerateOptionSet {
                             QStringLiteral("N")};
     QCommandLineOption loops{QStringLiteral("loops"),
                              QStringLiteral("Open PERCENT of the dead ends into loops: 0 makes a perfect maze, "
-                                            "100 one with no dead end (default 60)."),
+                                            "100 one with no dead end (default 60, galleries 25; halls have "
+                                            "no dead end)."),
                              QStringLiteral("PERCENT")};
     QCommandLineOption mirror{QStringLiteral("mirror"),
                               QStringLiteral("Make the maze symmetric: none, lr (left-right), tb (top-bottom) "
                                              "or both (default none)."),
                               QStringLiteral("MODE")};
+    QCommandLineOption style{QStringLiteral("style"),
+                             QStringLiteral("Make halls (open, with posts and short walls, no dead end), classic "
+                                            "mazes or galleries (long corridors and spirals); mixed, the default, "
+                                            "makes a set in the shipped order, halls, classic, galleries, and one "
+                                            "level in one of the three, as the seed falls."),
+                             QStringLiteral("STYLE")};
     QCommandLineOption force{QStringLiteral("force"), QStringLiteral("Replace level files that exist.")};
-    QList<QCommandLineOption> all() const { return {help, seed, loops, mirror, force}; }
+    QList<QCommandLineOption> all() const { return {help, seed, style, loops, mirror, force}; }
 };
 
 QString usageText(const GenerateOptionSet& set) {
     return QStringLiteral(
-               "Usage: krivol-cli generate [--seed N] [--loops PERCENT] [--mirror none|lr|tb|both] OUT\n"
+               "Usage: krivol-cli generate [--seed N] [--style halls|classic|galleries|mixed]\n"
+               "                           [--loops PERCENT] [--mirror none|lr|tb|both] OUT\n"
                "Makes new, always playable mazes. OUT ending in .bmp is one level; any other\n"
                "OUT is a folder (made if missing) that gets a set, KRIVOL01.BMP to KRIVOL03.BMP,\n"
                "to play with krivol --levels OUT. The same seed and options give the same files.\n"
+               "A mirrored maze always has some loops across its middle lines.\n"
                "Exit status: 0 written, 1 a file could not be written, 2 usage error.\n\n") +
            optionHelp(set.all());
 }
@@ -82,6 +91,11 @@ std::variant<GenerateOptions, int> parseGenerate(const QStringList& args) {
         if (!loops) return usageError(QStringLiteral("--loops takes a number from 0 to 100"));
         o.maze.loopsPercent = *loops;
     }
+    if (parser.isSet(set.style)) {
+        const auto style = mazeStyleFromName(parser.value(set.style));
+        if (!style) return usageError(QStringLiteral("--style takes halls, classic, galleries or mixed"));
+        o.maze.style = *style;
+    }
     if (parser.isSet(set.mirror)) {
         const auto mirror = mirrorFromName(parser.value(set.mirror));
         if (!mirror) return usageError(QStringLiteral("--mirror takes none, lr, tb or both"));
@@ -94,9 +108,11 @@ std::variant<GenerateOptions, int> parseGenerate(const QStringList& args) {
     return o;
 }
 
+bool isOneLevel(const GenerateOptions& o) { return o.out.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive); }
+
 // The files to write: OUT itself, or the set in the folder OUT.
 std::optional<QStringList> targets(const GenerateOptions& o) {
-    if (o.out.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)) return QStringList{o.out};
+    if (isOneLevel(o)) return QStringList{o.out};
     if (!QDir().mkpath(o.out)) {
         printErr(QStringLiteral("krivol-cli generate: %1: cannot make this folder\n").arg(o.out));
         return std::nullopt;
@@ -104,6 +120,14 @@ std::optional<QStringList> targets(const GenerateOptions& o) {
     QStringList paths;
     for (int n = 1; n <= kLevelsInSet; ++n) paths << levelPath(o.out, n);
     return paths;
+}
+
+// The options of the n-th file (from 0): a set made mixed goes as the
+// shipped set does; one level made mixed is left to the generator's draw.
+MazeOptions levelOptions(const GenerateOptions& o, int n) {
+    MazeOptions options = o.maze;
+    if (!isOneLevel(o)) options.style = styleInSet(options.style, n + 1);
+    return options;
 }
 
 }  // namespace
@@ -122,8 +146,9 @@ int runGenerate(const QStringList& args, const DataFolders&) {
         }
     }
     Rnd rnd(o.seed);
-    for (const QString& path : *paths) {
-        if (const FileProblem problem = writeFileAtomically(path, levelBmpBytes(generateMaze(rnd, o.maze)))) {
+    for (int n = 0; n < paths->size(); ++n) {
+        const QString& path = paths->at(n);
+        if (const FileProblem problem = writeFileAtomically(path, levelBmpBytes(generateMaze(rnd, levelOptions(o, n))))) {
             printErr(QStringLiteral("krivol-cli generate: %1: %2\n").arg(path, describe(problem)));
             return kExitFailed;
         }
