@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <limits>
 
 #include "level_fixtures.h"
 #include "support/cli_run.h"
@@ -198,6 +199,25 @@ TEST_F(KrivolCli, GenerateWritesPlayableSetsAndLevelsAndNeverOverwritesUnasked) 
     EXPECT_TRUE(timed.out.startsWith(QLatin1String("seed "))) << timed.out.toStdString();
 }
 
+// A set goes halls, classic, galleries as the shipped one does; level 1 is
+// the halls maze the same seed gives alone, and the three tell apart.
+TEST_F(KrivolCli, GenerateMakesAMixedSetInTheShippedOrder) {
+    const QString set = dir_.filePath("set"), halls = dir_.filePath("halls.bmp");
+    ASSERT_EQ(cli({"generate", "--seed", "7", set}).exitCode, 0);
+    ASSERT_EQ(cli({"generate", "--seed", "7", "--style", "halls", halls}).exitCode, 0);
+    EXPECT_EQ(fixtures::readFile(set + "/KRIVOL01.BMP"), fixtures::readFile(halls));
+    const auto figure = [&](int level, const QString& name) {
+        const QString out = cli({"check", "--stats", QStringLiteral("%1/KRIVOL0%2.BMP").arg(set).arg(level)}).out;
+        const qsizetype at = out.indexOf(name + QStringLiteral(": "));
+        return at < 0 ? std::numeric_limits<double>::quiet_NaN() : out.mid(at + name.size() + 2).section(QLatin1Char('\n'), 0, 0).toDouble();
+    };
+    EXPECT_EQ(figure(1, "dead ends"), 0);
+    EXPECT_GE(figure(1, "pillars"), 60);
+    EXPECT_GE(figure(2, "dead ends"), 20);
+    EXPECT_LE(figure(3, "islands"), 25);
+    EXPECT_GE(figure(3, "mean run"), 7.5);
+}
+
 TEST_F(KrivolCli, GenerateRefusesBadOptionsAndUnwritablePlaces) {
     const QString file = write("file", "x");
     const struct {
@@ -206,6 +226,7 @@ TEST_F(KrivolCli, GenerateRefusesBadOptionsAndUnwritablePlaces) {
     } cases[] = {
         {{"--loops", "101", "a.bmp"}, 2},
         {{"--mirror", "diagonal", "a.bmp"}, 2},
+        {{"--style", "rooms", "a.bmp"}, 2},
         {{"--seed", "-1", "a.bmp"}, 2},
         {{}, 2},
         {{file + "/sub"}, 1},
