@@ -33,18 +33,16 @@ struct GenerateOptionSet {
                             QStringLiteral("N")};
     QCommandLineOption loops{QStringLiteral("loops"),
                              QStringLiteral("Open PERCENT of the dead ends into loops: 0 makes a perfect maze, "
-                                            "100 one with no dead end (default 60, galleries 25; halls have "
-                                            "no dead end)."),
+                                            "100 one with no dead end (default %1, galleries %2).")
+                                 .arg(defaultLoopsPercent(MazeStyle::classic))
+                                 .arg(defaultLoopsPercent(MazeStyle::galleries)),
                              QStringLiteral("PERCENT")};
     QCommandLineOption mirror{QStringLiteral("mirror"),
                               QStringLiteral("Make the maze symmetric: none, lr (left-right), tb (top-bottom) "
                                              "or both (default none)."),
                               QStringLiteral("MODE")};
     QCommandLineOption style{QStringLiteral("style"),
-                             QStringLiteral("Make halls (open, with posts and short walls, no dead end), classic "
-                                            "mazes or galleries (long corridors and spirals); mixed, the default, "
-                                            "makes a set in the shipped order, halls, classic, galleries, and one "
-                                            "level in one of the three, as the seed falls."),
+                             QStringLiteral("Make halls, classic, galleries or mixed mazes (default mixed)."),
                              QStringLiteral("STYLE")};
     QCommandLineOption force{QStringLiteral("force"), QStringLiteral("Replace level files that exist.")};
     QList<QCommandLineOption> all() const { return {help, seed, style, loops, mirror, force}; }
@@ -57,7 +55,11 @@ QString usageText(const GenerateOptionSet& set) {
                "Makes new, always playable mazes. OUT ending in .bmp is one level; any other\n"
                "OUT is a folder (made if missing) that gets a set, KRIVOL01.BMP to KRIVOL03.BMP,\n"
                "to play with krivol --levels OUT. The same seed and options give the same files.\n"
-               "A mirrored maze always has some loops across its middle lines.\n"
+               "Halls are open, broken by posts and short walls, with no dead end; classic\n"
+               "mazes wind and branch; galleries have long corridors and spirals. mixed makes\n"
+               "a set as the shipped one goes, halls, classic, galleries, and one level in one\n"
+               "of the three, as the seed falls. A mirrored maze always has a few loops across\n"
+               "its middle lines, which it crosses as often as the shipped levels do.\n"
                "Exit status: 0 written, 1 a file could not be written, 2 usage error.\n\n") +
            optionHelp(set.all());
 }
