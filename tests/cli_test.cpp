@@ -201,11 +201,16 @@ TEST_F(KrivolCli, GenerateWritesPlayableSetsAndLevelsAndNeverOverwritesUnasked) 
 
 // A set goes halls, classic, galleries as the shipped one does; level 1 is
 // the halls maze the same seed gives alone, and the three tell apart.
+// One level is the classic maze the seed always gave (the editor says so).
 TEST_F(KrivolCli, GenerateMakesAMixedSetInTheShippedOrder) {
     const QString set = dir_.filePath("set"), halls = dir_.filePath("halls.bmp");
     ASSERT_EQ(cli({"generate", "--seed", "7", set}).exitCode, 0);
     ASSERT_EQ(cli({"generate", "--seed", "7", "--style", "halls", halls}).exitCode, 0);
     EXPECT_EQ(fixtures::readFile(set + "/KRIVOL01.BMP"), fixtures::readFile(halls));
+    const QString plain = dir_.filePath("plain.bmp"), classic = dir_.filePath("classic.bmp");
+    ASSERT_EQ(cli({"generate", "--seed", "7", plain}).exitCode, 0);
+    ASSERT_EQ(cli({"generate", "--seed", "7", "--style", "classic", classic}).exitCode, 0);
+    EXPECT_EQ(fixtures::readFile(plain), fixtures::readFile(classic)) << "one level is classic unless told";
     const auto figure = [&](int level, const QString& name) {
         const QString out = cli({"check", "--stats", QStringLiteral("%1/KRIVOL0%2.BMP").arg(set).arg(level)}).out;
         const qsizetype at = out.indexOf(name + QStringLiteral(": "));

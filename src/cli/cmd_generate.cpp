@@ -23,6 +23,7 @@ constexpr int kLevelsInSet = 3;
 struct GenerateOptions {
     std::uint32_t seed = 0;
     MazeOptions maze{kStyleLoops, Mirror::none, MazeStyle::mixed};
+    bool styleGiven = false;
     bool force = false;
     QString out;
 };
@@ -42,7 +43,8 @@ struct GenerateOptionSet {
                                              "or both (default none)."),
                               QStringLiteral("MODE")};
     QCommandLineOption style{QStringLiteral("style"),
-                             QStringLiteral("Make halls, classic, galleries or mixed mazes (default mixed)."),
+                             QStringLiteral("Make halls, classic, galleries or mixed mazes (default: mixed for a set, "
+                                            "classic for one level)."),
                              QStringLiteral("STYLE")};
     QCommandLineOption force{QStringLiteral("force"), QStringLiteral("Replace level files that exist.")};
     QList<QCommandLineOption> all() const { return {help, seed, style, loops, mirror, force}; }
@@ -56,10 +58,11 @@ QString usageText(const GenerateOptionSet& set) {
                "OUT is a folder (made if missing) that gets a set, KRIVOL01.BMP to KRIVOL03.BMP,\n"
                "to play with krivol --levels OUT. The same seed and options give the same files.\n"
                "Halls are open, broken by posts and short walls, with no dead end; classic\n"
-               "mazes wind and branch; galleries have long corridors and spirals. mixed makes\n"
-               "a set as the shipped one goes, halls, classic, galleries, and one level in one\n"
-               "of the three, as the seed falls. A mirrored maze always has a few loops across\n"
-               "its middle lines, which it crosses as often as the shipped levels do.\n"
+               "mazes wind and branch; galleries have long corridors and spirals. mixed, the\n"
+               "default for a set, makes it as the shipped one goes, halls, classic, galleries,\n"
+               "and one level in one of the three, as the seed falls; one level is classic\n"
+               "unless told. A mirrored maze always has a few loops across its middle lines,\n"
+               "which it crosses as often as the shipped levels do.\n"
                "Exit status: 0 written, 1 a file could not be written, 2 usage error.\n\n") +
            optionHelp(set.all());
 }
@@ -97,6 +100,7 @@ std::variant<GenerateOptions, int> parseGenerate(const QStringList& args) {
         const auto style = mazeStyleFromName(parser.value(set.style));
         if (!style) return usageError(QStringLiteral("--style takes halls, classic, galleries or mixed"));
         o.maze.style = *style;
+        o.styleGiven = true;
     }
     if (parser.isSet(set.mirror)) {
         const auto mirror = mirrorFromName(parser.value(set.mirror));
@@ -126,9 +130,15 @@ std::optional<QStringList> targets(const GenerateOptions& o) {
 
 // The options of the n-th file (from 0): a set made mixed goes as the
 // shipped set does; one level made mixed is left to the generator's draw.
+// One level is classic unless told, so that the seeds shared before there
+// were styles, and the editor's random mazes, still give the same maze.
 MazeOptions levelOptions(const GenerateOptions& o, int n) {
     MazeOptions options = o.maze;
-    if (!isOneLevel(o)) options.style = styleInSet(options.style, n + 1);
+    if (isOneLevel(o)) {
+        if (!o.styleGiven) options.style = MazeStyle::classic;
+        return options;
+    }
+    options.style = styleInSet(options.style, n + 1);
     return options;
 }
 
