@@ -9,6 +9,8 @@
 #include <limits>
 
 #include "level_fixtures.h"
+#include "mazegen/maze_command.h"
+#include "state/level_write.h"
 #include "support/cli_run.h"
 
 namespace krivol {
@@ -221,6 +223,24 @@ TEST_F(KrivolCli, GenerateMakesAMixedSetInTheShippedOrder) {
     EXPECT_GE(figure(2, "dead ends"), 20);
     EXPECT_LE(figure(3, "islands"), 25);
     EXPECT_GE(figure(3, "mean run"), 7.5);
+}
+
+// The line the editor shows for its random maze makes that maze again.
+TEST_F(KrivolCli, GenerateCommandLineMakesTheSameMazeAgain) {
+    const MazeOptions cases[] = {
+        {},
+        {kStyleLoops, Mirror::leftRight, MazeStyle::galleries},
+        {0, Mirror::both, MazeStyle::halls},
+        {kStyleLoops, Mirror::topBottom, MazeStyle::mixed},
+    };
+    std::uint32_t seed = 40;
+    for (const MazeOptions& options : cases) {
+        const QString out = dir_.filePath(QStringLiteral("again%1.bmp").arg(++seed));
+        const QString line = generateCommandLine(seed, options, out);
+        ASSERT_EQ(cli(line.split(QLatin1Char(' ')).mid(1)).exitCode, 0) << line.toStdString();
+        Rnd rnd(seed);
+        EXPECT_EQ(fixtures::readFile(out), levelBmpBytes(generateMaze(rnd, options))) << line.toStdString();
+    }
 }
 
 TEST_F(KrivolCli, GenerateRefusesBadOptionsAndUnwritablePlaces) {
