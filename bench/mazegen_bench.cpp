@@ -1,5 +1,5 @@
-// How many levels a second the maze generator makes; the editor's random
-// maze and krivol-cli generate both wait for it.
+// How many levels a second the maze generator makes in each style; the
+// editor's random maze and krivol-cli generate both wait for it.
 #include <benchmark/benchmark.h>
 
 #include "mazegen/maze_generator.h"
@@ -8,7 +8,7 @@ namespace krivol {
 namespace {
 
 void BM_GenerateMaze(benchmark::State& state) {
-    const MazeOptions options{60, static_cast<Mirror>(state.range(0))};
+    const MazeOptions options{kStyleLoops, static_cast<Mirror>(state.range(1)), static_cast<MazeStyle>(state.range(0))};
     std::uint32_t seed = 0;
     for (auto _ : state) {
         Rnd rnd(++seed);
@@ -17,9 +17,10 @@ void BM_GenerateMaze(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_GenerateMaze)
-    ->ArgName("mirror")
-    ->Arg(static_cast<int>(Mirror::none))
-    ->Arg(static_cast<int>(Mirror::both))
+    ->ArgNames({"style", "mirror"})
+    ->ArgsProduct({{static_cast<int>(MazeStyle::halls), static_cast<int>(MazeStyle::classic),
+                    static_cast<int>(MazeStyle::galleries)},
+                   {static_cast<int>(Mirror::none), static_cast<int>(Mirror::both)}})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -6,8 +6,11 @@
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <limits>
 
 #include "level_fixtures.h"
+#include "mazegen/maze_command.h"
+#include "state/level_write.h"
 #include "support/cli_run.h"
 
 namespace krivol {
@@ -198,6 +201,48 @@ TEST_F(KrivolCli, GenerateWritesPlayableSetsAndLevelsAndNeverOverwritesUnasked) 
     EXPECT_TRUE(timed.out.startsWith(QLatin1String("seed "))) << timed.out.toStdString();
 }
 
+// A set goes halls, classic, galleries as the shipped one does; level 1 is
+// the halls maze the same seed gives alone, and the three tell apart.
+// One level is the classic maze the seed always gave (the editor says so).
+TEST_F(KrivolCli, GenerateMakesAMixedSetInTheShippedOrder) {
+    const QString set = dir_.filePath("set"), halls = dir_.filePath("halls.bmp");
+    ASSERT_EQ(cli({"generate", "--seed", "7", set}).exitCode, 0);
+    ASSERT_EQ(cli({"generate", "--seed", "7", "--style", "halls", halls}).exitCode, 0);
+    EXPECT_EQ(fixtures::readFile(set + "/KRIVOL01.BMP"), fixtures::readFile(halls));
+    const QString plain = dir_.filePath("plain.bmp"), classic = dir_.filePath("classic.bmp");
+    ASSERT_EQ(cli({"generate", "--seed", "7", plain}).exitCode, 0);
+    ASSERT_EQ(cli({"generate", "--seed", "7", "--style", "classic", classic}).exitCode, 0);
+    EXPECT_EQ(fixtures::readFile(plain), fixtures::readFile(classic)) << "one level is classic unless told";
+    const auto figure = [&](int level, const QString& name) {
+        const QString out = cli({"check", "--stats", QStringLiteral("%1/KRIVOL0%2.BMP").arg(set).arg(level)}).out;
+        const qsizetype at = out.indexOf(name + QStringLiteral(": "));
+        return at < 0 ? std::numeric_limits<double>::quiet_NaN() : out.mid(at + name.size() + 2).section(QLatin1Char('\n'), 0, 0).toDouble();
+    };
+    EXPECT_EQ(figure(1, "dead ends"), 0);
+    EXPECT_GE(figure(1, "pillars"), 60);
+    EXPECT_GE(figure(2, "dead ends"), 20);
+    EXPECT_LE(figure(3, "islands"), 25);
+    EXPECT_GE(figure(3, "mean run"), 7.5);
+}
+
+// The line the editor shows for its random maze makes that maze again.
+TEST_F(KrivolCli, GenerateCommandLineMakesTheSameMazeAgain) {
+    const MazeOptions cases[] = {
+        {},
+        {kStyleLoops, Mirror::leftRight, MazeStyle::galleries},
+        {0, Mirror::both, MazeStyle::halls},
+        {kStyleLoops, Mirror::topBottom, MazeStyle::mixed},
+    };
+    std::uint32_t seed = 40;
+    for (const MazeOptions& options : cases) {
+        const QString out = dir_.filePath(QStringLiteral("again%1.bmp").arg(++seed));
+        const QString line = generateCommandLine(seed, options, out);
+        ASSERT_EQ(cli(line.split(QLatin1Char(' ')).mid(1)).exitCode, 0) << line.toStdString();
+        Rnd rnd(seed);
+        EXPECT_EQ(fixtures::readFile(out), levelBmpBytes(generateMaze(rnd, options))) << line.toStdString();
+    }
+}
+
 TEST_F(KrivolCli, GenerateRefusesBadOptionsAndUnwritablePlaces) {
     const QString file = write("file", "x");
     const struct {
@@ -206,6 +251,7 @@ TEST_F(KrivolCli, GenerateRefusesBadOptionsAndUnwritablePlaces) {
     } cases[] = {
         {{"--loops", "101", "a.bmp"}, 2},
         {{"--mirror", "diagonal", "a.bmp"}, 2},
+        {{"--style", "rooms", "a.bmp"}, 2},
         {{"--seed", "-1", "a.bmp"}, 2},
         {{}, 2},
         {{file + "/sub"}, 1},
@@ -231,6 +277,29 @@ TEST_F(KrivolCli, ShippedLevelsPassTheCheck) {
         const CliRun run = cli({"check", QStringLiteral(KRIVOL_BIN_DIR "/") + QLatin1String(name)});
         EXPECT_EQ(run.exitCode, 0)
             << name << ": " << run.out.toStdString() << run.err.toStdString();
+    }
+}
+
+// The figures a player compares a level with, as counted by hand on the
+// shipped three; the definitions behind them are the ones --help gives.
+TEST_F(KrivolCli, CheckStatsGivesTheShippedLevelsFigures) {
+    const struct {
+        const char* name;
+        const char* figures;
+    } shipped[] = {
+        {"KRIVOL01.BMP", "dead ends: 0\nmean run: 6.5\n90th percentile run: 11\nislands: 206\npillars: 140\n"
+                         "thickest double wall: 62 %\n"},
+        {"KRIVOL02.BMP", "dead ends: 47\nmean run: 5.4\n90th percentile run: 10\nislands: 102\npillars: 47\n"
+                         "thickest double wall: 72 %\n"},
+        {"KRIVOL03.BMP", "dead ends: 35\nmean run: 8.6\n90th percentile run: 19\nislands: 10\npillars: 3\n"
+                         "thickest double wall: 77 %\n"},
+    };
+    for (const auto& level : shipped) {
+        const QString path = QStringLiteral(KRIVOL_BIN_DIR "/") + QLatin1String(level.name);
+        const CliRun run = cli({"check", "--stats", path});
+        EXPECT_EQ(run.exitCode, 0) << level.name;
+        EXPECT_TRUE(run.out.endsWith(QLatin1String(level.figures))) << level.name << ":\n" << run.out.toStdString();
+        EXPECT_FALSE(cli({"check", path}).out.contains(QLatin1String("dead ends"))) << "only when asked";
     }
 }
 

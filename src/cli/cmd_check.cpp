@@ -1,8 +1,10 @@
+#include <QCommandLineOption>
 #include <QStringList>
 
 #include "cli/cli_io.h"
 #include "cli/commands.h"
 #include "cli/level_input.h"
+#include "state/level_stats.h"
 
 namespace krivol {
 
@@ -37,25 +39,52 @@ QString report(const QString& path, const LevelCheck& check) {
     return text;
 }
 
+// One figure a line, in the order and words a player compares levels by.
+QString statsReport(const LevelStats& stats) {
+    const int mean = stats.meanRunTenths();
+    return QStringLiteral("dead ends: %1\n"
+                          "mean run: %2.%3\n"
+                          "90th percentile run: %4\n"
+                          "islands: %5\n"
+                          "pillars: %6\n"
+                          "thickest double wall: %7 %\n")
+        .arg(stats.deadEnds)
+        .arg(mean / 10)
+        .arg(mean % 10)
+        .arg(stats.run90)
+        .arg(stats.islands)
+        .arg(stats.pillars)
+        .arg(stats.doubleWallPercent);
+}
+
 }  // namespace
 
 int runCheck(const QStringList& args, const DataFolders& folders) {
     const LevelCommandHelp help{
-        QStringLiteral("check LEVEL"),
+        QStringLiteral("check [--stats] LEVEL"),
         QStringLiteral("Says whether the level picture LEVEL is playable: it needs at least\n"
                        "22 dot cells in columns and rows 2..49, a wall all round its border\n"
                        "ring, and at least one dot cell the hero can walk to from its start\n"
                        "cell (column 24, row 27). Also tells whether that cell is a wall and warns of dot\n"
                        "cells that cannot be reached.\n"
+                       "--stats adds the figures that tell a maze's character: dead ends;\n"
+                       "the mean and 90th percentile length of the straight corridor runs\n"
+                       "(2 cells or more); islands, wall pieces not joined to the border\n"
+                       "ring, and pillars, islands of at most 4 cells; and the thickest\n"
+                       "double wall, the most two neighbouring rows or columns inside the\n"
+                       "ring are both wall side by side, in percent of their length.\n"
                        "Exit status: 0 playable, 1 not playable, 2 usage or read error.\n")};
-    const LevelArgument level = parseLevelArgument(args, help, folders);
+    const QCommandLineOption stats{QStringLiteral("stats"), QStringLiteral("Also print the maze's figures.")};
+    const LevelArgument level = parseLevelArgument(args, help, folders, {stats});
     if (level.exitNow) return *level.exitNow;
     const LevelReading loaded = loadLevelGrid(level.path);
     if (!loaded.picture.ok()) {
         printErr(loaded.picture.error + QLatin1Char('\n'));
         return kExitUsage;
     }
-    printOut(report(level.path, loaded.check));
+    QString text = report(level.path, loaded.check);
+    if (!level.flagsSet.isEmpty()) text += statsReport(levelStats(loaded.FLD));
+    printOut(text);
     return loaded.check.playable() ? kExitOk : kExitFailed;
 }
 

@@ -42,25 +42,29 @@ QString applyLevelsOption(const QCommandLineParser& parser, const QCommandLineOp
     return parser.isSet(levels) ? folders.preferLevelsFrom(parser.value(levels)) : QString();
 }
 
-LevelArgument parseLevelArgument(const QStringList& args, const LevelCommandHelp& help, DataFolders folders) {
+LevelArgument parseLevelArgument(const QStringList& args, const LevelCommandHelp& help, DataFolders folders,
+                                 const QList<QCommandLineOption>& flags) {
     QCommandLineParser parser;
     const QCommandLineOption helpOpt = helpOption(), levels = levelsOption();
-    parser.addOptions({helpOpt, levels});
+    const QList<QCommandLineOption> options = QList<QCommandLineOption>{helpOpt, levels} + flags;
+    parser.addOptions(options);
     const auto usageError = [&](const QString& why) {
-        printErr(QStringLiteral("krivol-cli %1: %2\n").arg(args.value(0), why) +
-                 usageText(help, {helpOpt, levels}));
-        return LevelArgument{{}, kExitUsage};
+        printErr(QStringLiteral("krivol-cli %1: %2\n").arg(args.value(0), why) + usageText(help, options));
+        return LevelArgument{{}, kExitUsage, {}};
     };
     if (!parser.parse(args)) return usageError(parser.errorText());
     if (parser.isSet(helpOpt)) {
-        printOut(usageText(help, {helpOpt, levels}));
-        return {{}, kExitOk};
+        printOut(usageText(help, options));
+        return {{}, kExitOk, {}};
     }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1)
         return usageError(QStringLiteral("expected exactly one LEVEL file, got %1").arg(positional.size()));
     if (const QString error = applyLevelsOption(parser, levels, folders); !error.isEmpty()) return usageError(error);
-    return {levelFileFor(positional.first(), folders), std::nullopt};
+    QStringList flagsSet;
+    for (const QCommandLineOption& flag : flags)
+        if (parser.isSet(flag)) flagsSet << flag.names().first();
+    return {levelFileFor(positional.first(), folders), std::nullopt, flagsSet};
 }
 
 LevelReading loadLevelGrid(const QString& path) {

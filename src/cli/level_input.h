@@ -28,13 +28,16 @@ QCommandLineOption levelsOption();
 QString applyLevelsOption(const QCommandLineParser& parser, const QCommandLineOption& levels,
                           DataFolders& folders);
 
-// The LEVEL file of a command (options --help and --levels), or the exit code
-// to leave with at once (after --help, or after a reported usage error).
+// The LEVEL file of a command (options --help, --levels and the command's own
+// `flags`), or the exit code to leave with at once (after --help, or after a
+// reported usage error).
 struct LevelArgument {
     QString path;
     std::optional<int> exitNow;
+    QStringList flagsSet;  // the names of the `flags` given
 };
-LevelArgument parseLevelArgument(const QStringList& args, const LevelCommandHelp& help, DataFolders folders);
+LevelArgument parseLevelArgument(const QStringList& args, const LevelCommandHelp& help, DataFolders folders,
+                                 const QList<QCommandLineOption>& flags = {});
 
 // A level file read the way a round reads it: through the 52 x 52 preview box.
 LevelReading loadLevelGrid(const QString& path);

@@ -26,7 +26,7 @@ struct Command {
 // Every subcommand of krivol-cli; a new one needs a line here and its runX.
 constexpr std::array<Command, 5> kCommands{{
     {"grid", runGrid, "grid LEVEL    print the 50x50 cell grid of a level picture"},
-    {"check", runCheck, "check LEVEL   tell whether a level picture is playable"},
+    {"check", runCheck, "check LEVEL   tell whether a level picture is playable (--stats: its figures)"},
     {"play", runPlay, "play LEVEL    play rounds without a window"},
     {"replay", runReplay, "replay FILE   replay a recording of the game without a window"},
     {"generate", runGenerate, "generate OUT  make new playable mazes from a seed"},

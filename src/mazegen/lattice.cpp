@@ -42,13 +42,28 @@ bool Lattice::isOpen(int a, int b) const {
     return FLD_(p.from.x() + p.step.x(), p.from.y() + p.step.y()) == cell::kDot;
 }
 
+void Lattice::setPassage(int a, int b, Integer code) {
+    const Passage p = passage(a, b);
+    for (QPoint c = p.from + p.step; c != p.to; c += p.step) FLD_.set(c.x(), c.y(), code);
+}
+
 bool Lattice::openOne(int a, int b) {
     if (isOpen(a, b)) return false;  // a passage that is its own image
-    const Passage p = passage(a, b);
-    for (QPoint c = p.from + p.step; c != p.to; c += p.step) FLD_.set(c.x(), c.y(), cell::kDot);
+    setPassage(a, b, cell::kDot);
     ++degree_[static_cast<size_t>(a)];
     ++degree_[static_cast<size_t>(b)];
     return true;
+}
+
+void Lattice::close(int a, int b) {
+    const NodeImages as = nodeImages(a, mirror_), bs = nodeImages(b, mirror_);
+    for (int k = 0; k < as.count; ++k) {
+        const int x = as.nodes[static_cast<size_t>(k)], y = bs.nodes[static_cast<size_t>(k)];
+        if (!isOpen(x, y)) continue;
+        setPassage(x, y, cell::kWall);
+        --degree_[static_cast<size_t>(x)];
+        --degree_[static_cast<size_t>(y)];
+    }
 }
 
 int Lattice::open(int a, int b) {

@@ -22,6 +22,8 @@ constexpr int nodeOf(int x, int y) { return nodeAt(nodeIndex(x), nodeIndex(y)); 
 inline QPoint cellOf(int node) { return {nodeCell(node / kSide), nodeCell(node % kSide)}; }
 
 constexpr int kStartNode = nodeOf(24, 27);
+// The last index before the middle lines.
+constexpr int kBeforeMiddle = kSide / 2 - 1;
 
 // The neighbours of a node: right, left, down, up; -1 beyond the lattice.
 std::array<int, 4> neighbours(int node);
@@ -47,10 +49,13 @@ public:
     // Opens the passage a-b and its images; returns the nodes that were dead
     // ends and no longer are.
     int open(int a, int b);
+    // Walls the passage a-b and its images up again.
+    void close(int a, int b);
     const Field& field() const { return FLD_; }
 
 private:
     bool openOne(int a, int b);
+    void setPassage(int a, int b, Integer code);
 
     Mirror mirror_;
     Field FLD_;
