@@ -26,16 +26,6 @@ QString sizeNote(QSize size) {
     return {};
 }
 
-// Said of a write: the shared reasons speak of reading.
-QString writeReason(const FileProblem& p) {
-    switch (p.fault) {
-    case FileFault::noPermission: return QStringLiteral("нет права на запись");
-    case FileFault::missing: return QStringLiteral("такой папки нет");
-    case FileFault::folder: return QStringLiteral("это папка, а не файл");
-    default: return russianFileReason(p);
-    }
-}
-
 }  // namespace
 
 OpenedLevel openLevel(const QString& path) {
@@ -62,14 +52,13 @@ OpenedLevel openLevel(const QString& path) {
 }
 
 OpenedLevel importLevel(const QString& path) {
-    LevelReading reading;
-    reading.picture = loadLevelPicture(path);
+    const LevelPicture picture = loadLevelPicture(path);
     OpenedLevel opened;
-    if (!reading.picture.ok()) {
-        opened.error = QStringLiteral("%1: %2").arg(path, russianReason(reading));
+    if (!picture.ok()) {
+        opened.error = QStringLiteral("%1: %2").arg(path, russianReason(picture));
         return opened;
     }
-    QImage image = reading.picture.image;
+    QImage image = picture.image;
     const QSize size = image.size();
     const bool scaled = size.width() > kGridMax || size.height() > kGridMax;
     if (scaled) image = image.scaled(kGridMax, kGridMax, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -90,7 +79,7 @@ OpenedLevel importLevel(const QString& path) {
 QString saveLevel(const QString& path, const Field& grid) {
     const FileProblem problem = writeFileAtomically(path, levelBmpBytes(grid));
     if (!problem) return {};
-    return QStringLiteral("%1: %2").arg(path, writeReason(problem));
+    return QStringLiteral("%1: %2").arg(path, russianFileReason(problem, FileUse::write));
 }
 
 }  // namespace krivol
