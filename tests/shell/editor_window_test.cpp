@@ -187,6 +187,45 @@ TEST_F(EditorWindowTest, LeavingWithUnsavedChangesAsksSaveDiscardOrGoBack) {
     }
 }
 
+// Told to end, the editor ends at once: it asks nothing, saves nothing, and
+// takes a test play and an open question with it.
+TEST_F(EditorWindowTest, LeaveNowEndsAtOnceWithoutAskingOrSaving) {
+    enum class While { nothingChanged, unsaved, asking, playing };
+    boxes_.reset();
+    for (const While w : {While::nothingChanged, While::unsaved, While::asking, While::playing}) {
+        SCOPED_TRACE(static_cast<int>(w));
+        LevelGrid::openRoom().save(level_);
+        const QByteArray old = bytesOf(level_);
+        EditorWindow& editor = open(level_);
+        if (w != While::nothingChanged) key(Qt::Key_Space);
+        if (w == While::playing) {
+            editor.play();
+            ASSERT_NE(editor.game(), nullptr);
+        }
+        int asked = 0;
+        QTimer leave;
+        leave.setInterval(5);
+        QObject::connect(&leave, &QTimer::timeout, [&] {
+            if (qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) ++asked;
+            editor.leaveNow();
+        });
+        if (w == While::asking) {
+            leave.start();
+            editor.close();  // the question opens, and the timer ends the editor under it
+        } else {
+            editor.leaveNow();
+        }
+        EXPECT_FALSE(editor.isVisible());
+        EXPECT_EQ(asked, w == While::asking ? 1 : 0);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        if (w == While::playing) {
+            EXPECT_TRUE(waitUntil([&] { return editor.game() == nullptr; }, 100));
+        }
+        EXPECT_EQ(bytesOf(level_), old);
+        window_.reset();
+    }
+}
+
 TEST_F(EditorWindowTest, F5PlaysTheDraftAsLevelOneAndClosingTheGameComesBack) {
     EditorWindow& w = open(level_);
     key(Qt::Key_Left);

@@ -187,7 +187,8 @@ bool EditorWindow::maySetAside() {
 
 void EditorWindow::closeEvent(QCloseEvent* event) {
     if (game_) game_->close();
-    if (leaving_ || maySetAside()) event->accept();
+    // leaveNow() may come while the question is open: it ends the editor all the same.
+    if (leaving_ || maySetAside() || leaving_) event->accept();
     else event->ignore();
 }
 
