@@ -16,6 +16,7 @@
 #include "render/level_preview.h"
 #include "shell/editor/editor_canvas.h"
 #include "shell/editor/editor_window.h"
+#include "shell/level_messages.h"
 #include "support/cli_run.h"
 #include "support/file_size_limit.h"
 #include "window_fixture.h"
@@ -154,6 +155,11 @@ TEST_F(EditorWindowTest, AFailedSaveKeepsTheChangesAndTheOldFile) {
     EXPECT_EQ(w.file(), level_);
     ASSERT_GE(boxes_->seen.size(), 2u);
     EXPECT_TRUE(boxes_->seen.front().text.contains(QStringLiteral("изменения остаются"))) << boxes_->seen.front().text.toStdString();
+    EXPECT_TRUE(boxes_->seen[0].text.contains(QStringLiteral("KRIVOL01.BMP: файл не записывается"))) << boxes_->seen[0].text.toStdString();
+    EXPECT_TRUE(boxes_->seen[1].text.endsWith(QStringLiteral("x.bmp: такой папки нет"))) << boxes_->seen[1].text.toStdString();
+    if (geteuid() == 0) {
+        EXPECT_TRUE(boxes_->seen.back().text.endsWith(QStringLiteral("x.bmp: нет права на запись"))) << boxes_->seen.back().text.toStdString();
+    }
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("KRIVOL01.BMP")});
 }
 
@@ -251,7 +257,8 @@ TEST_F(EditorWindowTest, F5PlaysTheDraftAsLevelOneAndClosingTheGameComesBack) {
     w.play();
     EXPECT_EQ(w.game(), nullptr);
     ASSERT_EQ(boxes_->seen.size(), 1u);
-    EXPECT_TRUE(boxes_->seen[0].text.contains(QStringLiteral("граница открыта"))) << boxes_->seen[0].text.toStdString();
+    EXPECT_EQ(boxes_->seen[0].text, QStringLiteral("Уровень нельзя играть: %1.").arg(russianReason(w.draft().check())));
+    EXPECT_TRUE(boxes_->seen[0].text.contains(QStringLiteral("граница открыта в клетках (1,10)")));
 }
 
 TEST_F(EditorWindowTest, ANewFileStartsANewLevelSavedThereAndThePanelFollowsEveryChange) {
@@ -465,22 +472,31 @@ TEST_F(EditorWindowTest, TheRandomMazeIsTheOneItsCommandLineMakes) {
     }
 }
 
-TEST_F(EditorWindowTest, OpeningSaysHowTheGameReadsLossyAndSmallPictures) {
+// The editor says of a picture what the game's own notes say, in the same words.
+TEST_F(EditorWindowTest, OpeningSaysHowTheGameReadsLossyAndOddSizedPictures) {
     QImage lossy = QImage(level_).convertToFormat(QImage::Format_RGB32);
     lossy.setPixel(0, 0, qRgb(12, 9, 20));
+    QImage large(60, 55, QImage::Format_RGB32);
+    large.fill(Qt::black);
     const struct {
         const char* file;
         QImage picture;
-        QString said;
+        int gameNotes;
+        QString editorSays;
     } cases[] = {
-        {"lossy.png", lossy, QStringLiteral("JPEG")},
-        {"small.png", lossy.copy(0, 0, 40, 30), QStringLiteral("40 × 30 точек")},
+        {"lossy.png", lossy, 1, QStringLiteral("Импорт по порогу (Ctrl+I)")},
+        {"small.png", lossy.copy(0, 0, 40, 30), 2, QStringLiteral("Импорт по порогу (Ctrl+I)")},
+        {"large.png", large, 0, QStringLiteral("Картинка 60 × 55 точек: игра читает только её левые верхние 50 × 50")},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
         const QString path = dir_.filePath(QLatin1String(c.file));
         ASSERT_TRUE(c.picture.save(path));
+        const QStringList notes = russianNotes(readLevelFile(path).check);
+        EXPECT_EQ(notes.size(), c.gameNotes);
         EditorWindow& w = open(path);
-        EXPECT_TRUE(w.panelText().contains(c.said)) << c.file << ": " << w.panelText().toStdString();
+        for (const QString& note : notes) EXPECT_TRUE(w.panelText().contains(note.mid(1).toHtmlEscaped())) << w.panelText().toStdString();
+        EXPECT_TRUE(w.panelText().contains(c.editorSays)) << w.panelText().toStdString();
     }
 }
 
