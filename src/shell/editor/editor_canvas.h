@@ -16,9 +16,7 @@ public:
     EditorCanvas(LevelDraft& draft, QWidget* parent);
 
     void setTool(Tool tool);
-    Tool tool() const { return tool_; }
     void setKind(CellKind kind) { kind_ = kind; }
-    CellKind kind() const { return kind_; }
     // Game pixels per screen pixel before the screen's own scale: 1 to 4.
     void setZoom(int zoom);
     int zoom() const { return zoom_; }
