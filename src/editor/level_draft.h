@@ -39,7 +39,8 @@ public:
     const CellMarks& reachable() const { return reachable_; }
 
     // Called once after each change of the grid, the stroke under way, the
-    // history or the saved state, for as long as `context` lives.
+    // history or the saved state, for as long as `context` lives; modified()
+    // then says whether the draft differs from what was last opened or saved.
     void observe(QObject* context, std::function<void()> observer) const;
 
     // Strokes paint their cells' mirror images too.
