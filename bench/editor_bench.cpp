@@ -18,9 +18,8 @@ void BM_LineStrokeAndCheck(benchmark::State& state) {
     LevelDraft draft;
     loadShippedLevel(draft);
     draft.setMirror(Mirror::both);
-    const Cells line = lineCells({3, 3}, {23, 23});
     for (auto _ : state) {
-        draft.paint(line, cell::kWall, QStringLiteral("line"));
+        draft.paint(Tool::line, cell::kWall, {3, 3}, {23, 23});
         benchmark::DoNotOptimize(draft.check().dots);
         draft.undo();
     }
@@ -32,7 +31,7 @@ void BM_ClickStrokeAndUndo(benchmark::State& state) {
     LevelDraft draft;
     loadShippedLevel(draft);
     for (auto _ : state) {
-        draft.paint({QPoint(2, 2)}, cell::kWall, QStringLiteral("pen"));
+        draft.paint(Tool::pen, cell::kWall, {2, 2}, {2, 2});
         benchmark::DoNotOptimize(draft.check().dots);
         draft.undo();
     }
@@ -44,12 +43,28 @@ void BM_FillStrokeAndCheck(benchmark::State& state) {
     LevelDraft draft;
     loadShippedLevel(draft);
     for (auto _ : state) {
-        draft.paint(floodCells(draft.grid(), kHeroStartCell), cell::kFloor, QStringLiteral("fill"));
+        draft.paint(Tool::fill, cell::kFloor, kHeroStartCell, kHeroStartCell);
         benchmark::DoNotOptimize(draft.check().reachableDots);
         draft.undo();
     }
 }
 BENCHMARK(BM_FillStrokeAndCheck)->Unit(benchmark::kMicrosecond);
+
+// One move of a drag: a filled rectangle of up to 48 x 48 cells takes its new
+// corner, and its step in the history follows.
+void BM_DragMoveOfAFilledRectangle(benchmark::State& state) {
+    LevelDraft draft;
+    loadShippedLevel(draft);
+    draft.beginStroke(Tool::filledRectangle, cell::kWall, {2, 2}, StrokeInput::mouse);
+    int corner = 2;
+    for (auto _ : state) {
+        corner = corner == 49 ? 3 : corner + 1;
+        draft.strokeTo({corner, corner});
+        benchmark::DoNotOptimize(draft.check().dots);
+    }
+    draft.endStroke();
+}
+BENCHMARK(BM_DragMoveOfAFilledRectangle)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace krivol

@@ -5,12 +5,9 @@
 #include <string>
 #include <vector>
 
-#include <QDir>
+#include <memory>
 
 #include "editor/level_draft.h"
-#include "level_fixtures.h"
-#include "render/level_preview.h"
-#include "state/level_write.h"
 
 namespace krivol {
 namespace {
@@ -52,50 +49,55 @@ const std::vector<ToolCase>& toolCases() {
     static const std::vector<ToolCase> cases = {
         {"pen drag, one step", Mirror::none,
          [](LevelDraft& d) {
-             d.beginStroke(W);
-             d.addToStroke(lineCells({3, 3}, {6, 3}));
-             d.addToStroke(lineCells({6, 3}, {6, 5}));  // the drag turns a corner
-             d.endStroke(QStringLiteral("pen"));
+             d.beginStroke(Tool::pen, W, {3, 3}, StrokeInput::mouse);
+             d.strokeTo({6, 3});
+             d.strokeTo({6, 5});  // the drag turns a corner
+             d.endStroke();
          },
          {{3, 3, 6, 3, W}, {6, 4, 6, 5, W}}, 1},
         {"line: a preview moved, then released", Mirror::none,
          [](LevelDraft& d) {
-             d.beginStroke(W);
-             d.reshapeStroke(lineCells({3, 3}, {20, 20}));
-             d.reshapeStroke(lineCells({3, 3}, {7, 5}));
-             d.endStroke(QStringLiteral("line"));
+             d.beginStroke(Tool::line, W, {3, 3}, StrokeInput::mouse);
+             d.strokeTo({20, 20});
+             d.strokeTo({7, 5});
+             d.endStroke();
          },
          {{3, 3, 4, 3, W}, {4, 4, 6, 4, W}, {6, 5, 7, 5, W}}, 1},
         {"rectangle outline and filled, right button floor", Mirror::none,
          [](LevelDraft& d) {
-             d.paint(rectangleCells({13, 12}, {10, 10}, false), W, QStringLiteral("rect"));
-             d.paint(rectangleCells({20, 20}, {22, 21}, true), F, QStringLiteral("filled"));
+             d.paint(Tool::rectangle, W, {13, 12}, {10, 10});
+             d.paint(Tool::filledRectangle, F, {20, 20}, {22, 21});
          },
          {{10, 10, 13, 10, W}, {10, 12, 13, 12, W}, {10, 11, 10, 11, W}, {13, 11, 13, 11, W}, {20, 20, 22, 21, F}}, 2},
         {"flood fill stops at a wall", Mirror::none,
          [](LevelDraft& d) {
-             d.paint(lineCells({25, 2}, {25, 49}), W, QStringLiteral("wall"));
-             d.paint(floodCells(d.grid(), {10, 10}), F, QStringLiteral("fill"));
+             d.paint(Tool::line, W, {25, 2}, {25, 49});
+             d.paint(Tool::fill, F, {10, 10}, {10, 10});
          },
          {{25, 2, 25, 49, W}, {2, 2, 24, 49, F}}, 2},
         {"a stroke that changes nothing leaves no step", Mirror::none,
-         [](LevelDraft& d) { d.paint(lineCells({1, 1}, {1, 9}), W, QStringLiteral("ring")); }, {}, 0},
-        {"mirror left-right", Mirror::leftRight,
-         [](LevelDraft& d) { d.paint({{3, 4}}, W, QStringLiteral("pen")); },
-         {{3, 4, 3, 4, W}, {48, 4, 48, 4, W}}, 1},
-        {"mirror top-bottom", Mirror::topBottom,
-         [](LevelDraft& d) { d.paint({{3, 4}}, W, QStringLiteral("pen")); },
-         {{3, 4, 3, 4, W}, {3, 47, 3, 47, W}}, 1},
-        {"mirror both, a line across the middle", Mirror::both,
-         [](LevelDraft& d) { d.paint(lineCells({24, 5}, {27, 5}), F, QStringLiteral("line")); },
-         {{24, 5, 27, 5, F}, {24, 46, 27, 46, F}}, 1},
-        {"mirror with a cancelled stroke", Mirror::both,
+         [](LevelDraft& d) { d.paint(Tool::line, W, {1, 1}, {1, 9}); }, {}, 0},
+        {"a shape dragged back to changing nothing leaves no step", Mirror::none,
          [](LevelDraft& d) {
-             d.beginStroke(W);
-             d.addToStroke({{8, 8}});
-             d.cancelStroke();
+             d.beginStroke(Tool::rectangle, W, {1, 1}, StrokeInput::mouse);
+             d.strokeTo({9, 9});
+             d.strokeTo({1, 9});
+             d.endStroke();
          },
          {}, 0},
+        {"mirror left-right", Mirror::leftRight, [](LevelDraft& d) { d.paint(Tool::pen, W, {3, 4}, {3, 4}); },
+         {{3, 4, 3, 4, W}, {48, 4, 48, 4, W}}, 1},
+        {"mirror top-bottom", Mirror::topBottom, [](LevelDraft& d) { d.paint(Tool::pen, W, {3, 4}, {3, 4}); },
+         {{3, 4, 3, 4, W}, {3, 47, 3, 47, W}}, 1},
+        {"mirror both, a line across the middle", Mirror::both, [](LevelDraft& d) { d.paint(Tool::line, F, {24, 5}, {27, 5}); },
+         {{24, 5, 27, 5, F}, {24, 46, 27, 46, F}}, 1},
+        {"mirror both, keys drive a pen", Mirror::both,
+         [](LevelDraft& d) {
+             d.beginStroke(Tool::pen, W, {8, 8}, StrokeInput::keys);
+             d.strokeTo({8, 9});
+             d.endStroke();
+         },
+         {{8, 8, 8, 9, W}, {43, 8, 43, 9, W}, {8, 42, 8, 43, W}, {43, 42, 43, 43, W}}, 1},
     };
     return cases;
 }
@@ -137,17 +139,17 @@ TEST(LevelDraftCheck, FollowsEveryStrokeUndoAndRedo) {
     EXPECT_TRUE(draft.check().playable());
     EXPECT_EQ(draft.check().dots, 48 * 48);
 
-    draft.paint({{1, 30}}, D, QStringLiteral("hole"));
+    draft.paint(Tool::pen, D, {1, 30}, {1, 30});
     ASSERT_EQ(draft.check().openings.size(), 1u);
     EXPECT_EQ(draft.check().openings.front(), QPoint(1, 30));
 
     // A sealed room: its dots cannot be reached and are marked so.
-    draft.paint(rectangleCells({30, 30}, {34, 34}, false), W, QStringLiteral("room"));
+    draft.paint(Tool::rectangle, W, {30, 30}, {34, 34});
     EXPECT_EQ(draft.check().unreachableDots, 9);
     EXPECT_FALSE(draft.reachable()[32][32]);
     EXPECT_TRUE(draft.reachable()[24][27]);
 
-    draft.paint({kHeroStartCell}, W, QStringLiteral("start"));
+    draft.paint(Tool::pen, W, kHeroStartCell, kHeroStartCell);
     EXPECT_TRUE(draft.check().startIsWall);
 
     draft.undo();
@@ -162,10 +164,10 @@ TEST(LevelDraftCheck, FollowsEveryStrokeUndoAndRedo) {
 
 TEST(LevelDraftHistory, SavedStateResetAndReplace) {
     LevelDraft draft;
-    draft.paint({{5, 5}}, W, QStringLiteral("a"));
+    draft.paint(Tool::pen, W, {5, 5}, {5, 5});
     draft.markSaved();
     EXPECT_FALSE(draft.modified());
-    draft.paint({{6, 6}}, W, QStringLiteral("b"));
+    draft.paint(Tool::pen, W, {6, 6}, {6, 6});
     EXPECT_TRUE(draft.modified());
     draft.undo();
     EXPECT_FALSE(draft.modified());  // back where it was saved
@@ -186,43 +188,118 @@ TEST(LevelDraftHistory, SavedStateResetAndReplace) {
     EXPECT_FALSE(draft.check().playable());
 }
 
-// Opened and saved, every level we have reads back as the same grid.
-TEST(LevelDraftFiles, EveryShippedAndFixtureLevelSurvivesOpenAndSave) {
-    std::vector<std::pair<QString, QByteArray>> levels;
-    for (const char* folder : {KRIVOL_SOURCE_DIR "/data", KRIVOL_SOURCE_DIR "/tests/replays/corridor",
-                               KRIVOL_SOURCE_DIR "/fuzz/corpus/level"})
-        for (const QFileInfo& f : QDir(QString::fromUtf8(folder)).entryInfoList(QDir::Files)) {
-            QFile file(f.filePath());
-            if (file.open(QIODevice::ReadOnly)) levels.emplace_back(f.filePath(), file.readAll());
-        }
-    using fixtures::BmpLayout;
-    for (const BmpLayout& layout : {BmpLayout{.bits = 1}, BmpLayout{.bits = 4, .compression = 2}, BmpLayout{.bits = 8, .compression = 1},
-                                    BmpLayout{.bits = 16, .masks = fixtures::kMasks555}, BmpLayout{.bits = 32, .topDown = true},
-                                    BmpLayout{.bits = 24, .infoSize = 12}})
-        levels.emplace_back(QStringLiteral("fixture %1 bits").arg(layout.bits), fixtures::bmpBytes(fixtures::mazePicture(), layout));
-    ASSERT_GE(levels.size(), 12u);
-
-    int read = 0;
-    for (const auto& [name, bytes] : levels) {
-        SCOPED_TRACE(name.toStdString());
-        const LevelPicture picture = decodeLevelPicture(bytes, name);
-        if (!picture.ok()) continue;  // the corpus holds broken files on purpose
-        ++read;
-        QImage PicLOAD;
-        Long COL = 0;
-        putInPicLOAD(PicLOAD, picture.image);
-        Field opened;
-        readLevel(opened, COL, PicLOAD);
+// Each image of the cursor fills the area it lies in, not a copy of the first.
+TEST(LevelDraftTools, FillUnderEachMirrorFillsTheAreaAtEachImageAsOneStep) {
+    // Walls that are not symmetric: a column left of the middle, a row above
+    // it. The areas of dots: A (2..9, 2..14), B (11..49, 2..14),
+    // C (2..9, 16..49), D (11..49, 16..49).
+    const std::vector<Paint> walls = {{10, 2, 10, 49, W}, {2, 15, 49, 15, W}};
+    const Paint A{2, 2, 9, 14, F}, B{11, 2, 49, 14, F}, C{2, 16, 9, 49, F}, D{11, 16, 49, 49, F};
+    const struct {
+        Mirror mirror;
+        std::vector<Paint> filled;
+    } cases[] = {
+        {Mirror::none, {A}},
+        {Mirror::leftRight, {A, B}},
+        {Mirror::topBottom, {A, C}},
+        {Mirror::both, {A, B, C, D}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(mirrorName(c.mirror).toStdString());
         LevelDraft draft;
-        draft.reset(opened);
-        const LevelPicture saved = decodeLevelPicture(levelBmpBytes(draft.grid()), name);
-        ASSERT_TRUE(saved.ok());
-        putInPicLOAD(PicLOAD, saved.image);
-        Field back;
-        readLevel(back, COL, PicLOAD);
-        EXPECT_EQ(differences(back, opened), "");
+        draft.reset(expected(walls));
+        draft.setMirror(c.mirror);
+        draft.paint(Tool::fill, F, {5, 5}, {5, 5});
+        std::vector<Paint> result = walls;
+        result.insert(result.end(), c.filled.begin(), c.filled.end());
+        EXPECT_EQ(differences(draft.grid(), expected(result)), "");
+        EXPECT_EQ(draft.history().count(), 1);
+        EXPECT_EQ(draft.history().undoText(), QStringLiteral("заливка"));
+        draft.undo();
+        EXPECT_EQ(differences(draft.grid(), expected(walls)), "");
     }
-    EXPECT_GE(read, 10);
+}
+
+// An undo or redo in the middle of a stroke ends it, and the next stroke
+// paints again: once a stroke ended in one place and not in another.
+TEST(LevelDraftHistory, UndoAndRedoInTheMiddleOfAStrokeEndIt) {
+    struct Case {
+        const char* name;
+        std::function<void(LevelDraft&)> before;  // a stroke under way at its end
+        std::function<void(LevelDraft&)> step;    // an undo or a redo
+        std::vector<Paint> after;
+        bool canRedo;
+    };
+    const auto keyStroke = [](LevelDraft& d) {
+        d.beginStroke(Tool::pen, W, {8, 8}, StrokeInput::keys);
+        d.strokeTo({9, 8});
+    };
+    const std::vector<Case> cases = {
+        {"undo takes the stroke under way", keyStroke, [](LevelDraft& d) { d.undo(); }, {}, true},
+        {"the stroke is then redone whole", keyStroke,
+         [](LevelDraft& d) {
+             d.undo();
+             d.redo();
+         },
+         {{8, 8, 9, 8, W}}, false},
+        {"a stroke that changed nothing yet, then a redo", [](LevelDraft& d) {
+             d.paint(Tool::pen, F, {5, 5}, {5, 5});
+             d.undo();
+             d.beginStroke(Tool::pen, W, {1, 1}, StrokeInput::mouse);  // the ring is wall already
+         },
+         [](LevelDraft& d) { d.redo(); }, {{5, 5, 5, 5, F}}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LevelDraft draft;
+        c.before(draft);
+        ASSERT_TRUE(draft.stroke());
+        c.step(draft);
+        EXPECT_FALSE(draft.stroke());
+        EXPECT_EQ(differences(draft.grid(), expected(c.after)), "");
+        EXPECT_EQ(draft.history().canRedo(), c.canRedo);
+        draft.strokeTo({20, 20});  // the ended stroke takes nothing more
+        EXPECT_EQ(draft.grid()(20, 20), D);
+        draft.beginStroke(Tool::pen, F, {30, 30}, StrokeInput::keys);
+        draft.strokeTo({30, 31});
+        draft.endStroke();
+        EXPECT_EQ(draft.grid()(30, 31), F);
+    }
+}
+
+// Every change is told once to every observer, and to none that is gone.
+TEST(LevelDraftHistory, ObserversHearOfEachChangeOnce) {
+    LevelDraft draft;
+    int heard = 0, goneHeard = 0;
+    QObject here;
+    auto gone = std::make_unique<QObject>();
+    draft.observe(&here, [&] { ++heard; });
+    draft.observe(gone.get(), [&] { ++goneHeard; });
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        int told;
+    } steps[] = {
+        {"a stroke begins and makes a step", [&] { draft.beginStroke(Tool::line, W, {3, 3}, StrokeInput::mouse); }, 1},
+        {"it moves", [&] { draft.strokeTo({9, 3}); }, 1},
+        {"it moves nowhere", [&] { draft.strokeTo({9, 3}); }, 0},
+        {"it ends", [&] { draft.endStroke(); }, 1},
+        // As the menu's action does it, past the draft.
+        {"an undo by the history itself", [&] { const_cast<QUndoStack&>(draft.history()).undo(); }, 1},
+        {"a fill", [&] { draft.paint(Tool::fill, F, {5, 5}, {5, 5}); }, 1},
+        {"saved", [&] { draft.markSaved(); }, 1},
+        {"a grid opened", [&] { draft.reset(LevelDraft::newLevel()); }, 1},
+        {"nothing to end", [&] { draft.endStroke(); }, 0},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.name);
+        if (gone && heard > 0) gone.reset();
+        heard = 0;
+        s.change();
+        EXPECT_EQ(heard, s.told);
+    }
+    EXPECT_EQ(goneHeard, 1);
+    EXPECT_FALSE(draft.modified());
 }
 
 }  // namespace

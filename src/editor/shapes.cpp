@@ -76,4 +76,33 @@ Cells withMirrorImages(const Cells& cells, Mirror mirror) {
     return out;
 }
 
+QString toolName(Tool tool) {
+    switch (tool) {
+    case Tool::pen: return QStringLiteral("Карандаш");
+    case Tool::line: return QStringLiteral("Линия");
+    case Tool::rectangle: return QStringLiteral("Рамка");
+    case Tool::filledRectangle: return QStringLiteral("Прямоугольник");
+    case Tool::fill: return QStringLiteral("Заливка");
+    }
+    return {};
+}
+
+Cells toolCells(Tool tool, const Field& FLD, QPoint from, QPoint to, Mirror mirror) {
+    switch (tool) {
+    case Tool::pen:
+    case Tool::line: return withMirrorImages(lineCells(from, to), mirror);
+    case Tool::rectangle: return withMirrorImages(rectangleCells(from, to, false), mirror);
+    case Tool::filledRectangle: return withMirrorImages(rectangleCells(from, to, true), mirror);
+    case Tool::fill: break;
+    }
+    // Each image fills the area it lies in: the first area's shape copied
+    // over would paint across walls that the other side does not have.
+    Cells areas;
+    for (const QPoint& image : mirrorImages(to, mirror)) {
+        const Cells area = floodCells(FLD, image);
+        areas.insert(areas.end(), area.begin(), area.end());
+    }
+    return withMirrorImages(areas, Mirror::none);
+}
+
 }  // namespace krivol

@@ -8,17 +8,18 @@ namespace krivol {
 
 namespace {
 
-QString fileReason(const FileProblem& p) {
+QString fileReason(const FileProblem& p, FileUse use) {
+    const bool write = use == FileUse::write;
     switch (p.fault) {
     case FileFault::none: return {};
-    case FileFault::missing: return QStringLiteral("файла нет");
+    case FileFault::missing: return write ? QStringLiteral("такой папки нет") : QStringLiteral("файла нет");
     case FileFault::danglingLink: return QStringLiteral("символическая ссылка ведёт к несуществующему файлу");
     case FileFault::symlinkLoop: return QStringLiteral("символические ссылки замкнуты в кольцо");
     case FileFault::folder: return QStringLiteral("это папка, а не файл");
     case FileFault::fifo: return QStringLiteral("это именованный канал (FIFO), а не обычный файл");
     case FileFault::socket: return QStringLiteral("это сокет, а не обычный файл");
     case FileFault::device: return QStringLiteral("это устройство, а не обычный файл");
-    case FileFault::noPermission: return QStringLiteral("нет права на чтение");
+    case FileFault::noPermission: return write ? QStringLiteral("нет права на запись") : QStringLiteral("нет права на чтение");
     case FileFault::tooLarge: return QStringLiteral("файл слишком велик (%1 байт)").arg(p.size);
     case FileFault::failed: return QStringLiteral("файл не читается (%1)").arg(systemErrorText(p));
     case FileFault::diskFull: return QStringLiteral("диск переполнен");
@@ -30,7 +31,7 @@ QString fileReason(const FileProblem& p) {
 QString pictureReason(const LevelProblem& p) {
     switch (p.fault) {
     case LevelFault::none: return {};
-    case LevelFault::file: return fileReason(p.file);
+    case LevelFault::file: return fileReason(p.file, FileUse::read);
     case LevelFault::empty: return QStringLiteral("файл пуст");
     case LevelFault::bmpHeaderCutShort: return QStringLiteral("заголовок BMP обрезан");
     case LevelFault::bmpNoPixelData:
@@ -128,11 +129,14 @@ QString shortCheckReason(const LevelCheck& check) {
 
 }  // namespace
 
-QString russianFileReason(const FileProblem& problem) { return fileReason(problem); }
+QString russianFileReason(const FileProblem& problem, FileUse use) { return fileReason(problem, use); }
+
+QString russianReason(const LevelCheck& check) { return check.playable() ? QString() : checkReason(check); }
+
+QString russianReason(const LevelPicture& picture) { return pictureReason(picture.problem); }
 
 QString russianReason(const LevelReading& level) {
-    if (!level.picture.ok()) return pictureReason(level.picture.problem);
-    return level.check.playable() ? QString() : checkReason(level.check);
+    return level.picture.ok() ? russianReason(level.check) : russianReason(level.picture);
 }
 
 QString shortRussianReason(const LevelReading& level) {

@@ -11,9 +11,13 @@ namespace krivol {
 // preview. Both empty for a playable level.
 QString russianReason(const LevelReading& level);
 QString shortRussianReason(const LevelReading& level);
+// The same of a check alone, and of a picture alone (empty when it was read).
+QString russianReason(const LevelCheck& check);
+QString russianReason(const LevelPicture& picture);
 // What a designer should know even of a playable level, in Russian.
 QStringList russianNotes(const LevelCheck& check);
-// Why a file could not be had, in Russian.
-QString russianFileReason(const FileProblem& problem);
+// Why a file could not be read, or written, in Russian.
+enum class FileUse { read, write };
+QString russianFileReason(const FileProblem& problem, FileUse use = FileUse::read);
 
 }  // namespace krivol

@@ -98,10 +98,10 @@ TEST_F(EditorRecoveryTest, TheCopyFollowsTheDrawingUntilSavedOrGivenUp) {
         SCOPED_TRACE(c.ending);
         LevelGrid::openRoom().save(level_);
         EditorWindow& w = open(level_);
-        w.draft().paint({QPoint(5, 5)}, cell::kWall, QStringLiteral("pen"));
+        w.draft().paint(Tool::pen, cell::kWall, QPoint(5, 5), QPoint(5, 5));
         EXPECT_FALSE(w.recovery().hasCopy()) << "written at the stroke itself";
         ASSERT_TRUE(waitUntil([&] { return w.recovery().hasCopy(); }, 1600));
-        w.draft().paint({QPoint(6, 5)}, cell::kFloor, QStringLiteral("pen"));
+        w.draft().paint(Tool::pen, cell::kFloor, QPoint(6, 5), QPoint(6, 5));
         const std::string ending = c.ending;
         answer_ = QString::fromUtf8(c.ending);
         if (ending == "save") {
@@ -124,10 +124,10 @@ TEST_F(EditorRecoveryTest, AStateFolderThatCannotBeWrittenCostsOneNoteAndNoEdit)
     QFile(dir_.filePath(QStringLiteral("plain"))).open(QIODevice::WriteOnly);
     useStateFolder(dir_.filePath(QStringLiteral("plain")));
     EditorWindow& w = open(level_);
-    w.draft().paint({QPoint(5, 5)}, cell::kWall, QStringLiteral("pen"));
+    w.draft().paint(Tool::pen, cell::kWall, QPoint(5, 5), QPoint(5, 5));
     w.recovery().writeRecoveryNow();
     EXPECT_TRUE(note().contains(QStringLiteral("не записывается"))) << note().toStdString();
-    w.draft().paint({QPoint(6, 5)}, cell::kWall, QStringLiteral("pen"));
+    w.draft().paint(Tool::pen, cell::kWall, QPoint(6, 5), QPoint(6, 5));
     w.findChild<QLabel*>(QStringLiteral("noteText"))->clear();
     w.recovery().writeRecoveryNow();
     EXPECT_TRUE(note().isEmpty()) << "noted again: " << note().toStdString();

@@ -44,6 +44,10 @@ EditorCanvas::EditorCanvas(LevelDraft& draft, QWidget* parent)
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
     fitSize();
+    draft_.observe(this, [this] {
+        fieldStale_ = true;
+        update();
+    });
 }
 
 void EditorCanvas::setTool(Tool tool) {
@@ -65,136 +69,67 @@ void EditorCanvas::fitSize() {
     if (size() != QSize(side, side)) setFixedSize(side, side);
 }
 
-void EditorCanvas::draftChanged() {
-    fieldStale_ = true;
-    update();
-}
-
-void EditorCanvas::changedHere() {
-    draftChanged();
-    if (edited) edited();
-}
-
-void EditorCanvas::finishStroke() {
-    if (!draft_.inStroke()) return;
-    draft_.endStroke(strokeName());
-    dragging_ = keyStroke_ = false;
-    changedHere();
-}
-
 QPoint EditorCanvas::cellAt(QPointF pos) const {
     const double gamePixels = kSP * pixelScale() / devicePixelRatioF();  // one cell, in widget units
     return {static_cast<int>(std::floor(pos.x() / gamePixels)) + 1, static_cast<int>(std::floor(pos.y() / gamePixels)) + 1};
 }
 
-Cells EditorCanvas::shape(QPoint from, QPoint to) const {
-    switch (tool_) {
-    case Tool::line: return lineCells(from, to);
-    case Tool::rectangle: return rectangleCells(from, to, false);
-    case Tool::filledRectangle: return rectangleCells(from, to, true);
-    case Tool::fill: return floodCells(draft_.grid(), to);
-    case Tool::pen: break;
-    }
-    return lineCells(from, to);
-}
-
-QString EditorCanvas::strokeName() const {
-    switch (tool_) {
-    case Tool::pen: return QStringLiteral("Карандаш");
-    case Tool::line: return QStringLiteral("Линия");
-    case Tool::rectangle: return QStringLiteral("Рамка");
-    case Tool::filledRectangle: return QStringLiteral("Прямоугольник");
-    case Tool::fill: return QStringLiteral("Заливка");
-    }
-    return {};
+void EditorCanvas::setCursorCell(QPoint cell) {
+    if (cell == cursor_) return;
+    cursor_ = cell;
+    if (cursorMoved) cursorMoved();
+    update();
 }
 
 // ---- the mouse: the left button paints the chosen kind, the right one floor ----
 
-void EditorCanvas::pressAt(QPoint cell, Integer code) {
-    cursor_ = cell;
-    if (cursorMoved) cursorMoved();
-    if (tool_ == Tool::fill) {
-        draft_.paint(floodCells(draft_.grid(), cell), code, strokeName());
-        changedHere();
-        return;
-    }
-    draft_.beginStroke(code);
-    dragging_ = true;
-    anchor_ = last_ = cell;
-    if (tool_ == Tool::pen) draft_.addToStroke({cell});
-    else draft_.reshapeStroke(shape(anchor_, cell));
-    changedHere();
-}
-
-void EditorCanvas::dragTo(QPoint cell) {
-    cell = clamped(cell);
-    if (cell == last_) return;
-    if (tool_ == Tool::pen) draft_.addToStroke(lineCells(last_, cell));
-    else draft_.reshapeStroke(shape(anchor_, cell));
-    last_ = cursor_ = cell;
-    if (cursorMoved) cursorMoved();
-    changedHere();
-}
-
 void EditorCanvas::mousePressEvent(QMouseEvent* event) {
     const QPoint cell = cellAt(event->position());
     const bool right = event->button() == Qt::RightButton;
-    if (!onField(cell) || dragging_ || (!right && event->button() != Qt::LeftButton)) return;
-    finishStroke();
+    if (!onField(cell) || strokeBy(StrokeInput::mouse) || (!right && event->button() != Qt::LeftButton)) return;
     keyAnchor_.reset();
-    pressAt(cell, right ? cell::kFloor : cellCode(kind_));
+    setCursorCell(cell);
+    draft_.beginStroke(tool_, right ? cell::kFloor : cellCode(kind_), cell, StrokeInput::mouse);
 }
 
 void EditorCanvas::mouseMoveEvent(QMouseEvent* event) {
     const QPoint cell = cellAt(event->position());
-    if (dragging_ && (event->buttons() & (Qt::LeftButton | Qt::RightButton))) {
-        dragTo(cell);
-    } else if (onField(cell) && cell != cursor_ && !keyStroke_) {
-        cursor_ = cell;
-        if (cursorMoved) cursorMoved();
-        update();
+    if (strokeBy(StrokeInput::mouse) && (event->buttons() & (Qt::LeftButton | Qt::RightButton))) {
+        setCursorCell(clamped(cell));
+        draft_.strokeTo(cursor_);
+    } else if (onField(cell) && !strokeBy(StrokeInput::keys)) {
+        setCursorCell(cell);
     }
 }
 
 void EditorCanvas::mouseReleaseEvent(QMouseEvent* event) {
-    if (!dragging_) return;
-    dragTo(cellAt(event->position()));
-    dragging_ = false;
-    finishStroke();
+    if (!strokeBy(StrokeInput::mouse)) return;
+    setCursorCell(clamped(cellAt(event->position())));
+    draft_.strokeTo(cursor_);
+    draft_.endStroke();
 }
 
 // ---- the keyboard: arrows move the cursor, Shift+arrows paint, Space applies the tool ----
 
 void EditorCanvas::moveCursor(QPoint step, bool painting) {
-    if (dragging_) return;
-    if (painting && !keyStroke_) {
-        draft_.beginStroke(cellCode(kind_));
-        keyStroke_ = true;
-        draft_.addToStroke({cursor_});
-    }
-    cursor_ = clamped(cursor_ + step);
-    if (painting) {
-        draft_.addToStroke({cursor_});
-        changedHere();
-    }
-    if (cursorMoved) cursorMoved();
-    update();
+    if (!painting) draft_.endStroke();
+    if (strokeBy(StrokeInput::mouse)) return;
+    if (painting && !strokeBy(StrokeInput::keys)) draft_.beginStroke(Tool::pen, cellCode(kind_), cursor_, StrokeInput::keys);
+    setCursorCell(clamped(cursor_ + step));
+    if (painting) draft_.strokeTo(cursor_);
 }
 
 void EditorCanvas::spaceAt(QPoint cell) {
     const Integer code = cellCode(kind_);
     if (tool_ == Tool::pen || tool_ == Tool::fill) {
-        draft_.paint(tool_ == Tool::pen ? Cells{cell} : floodCells(draft_.grid(), cell), code, strokeName());
+        draft_.paint(tool_, code, cell, cell);
     } else if (!keyAnchor_) {
         keyAnchor_ = cell;  // the shape's first corner; the second Space draws it
         update();
-        return;
     } else {
-        draft_.paint(shape(*keyAnchor_, cell), code, strokeName());
+        draft_.paint(tool_, code, *keyAnchor_, cell);
         keyAnchor_.reset();
     }
-    changedHere();
 }
 
 void EditorCanvas::keyPressEvent(QKeyEvent* event) {
@@ -208,7 +143,7 @@ void EditorCanvas::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Down: step = {0, 1}; break;
     case Qt::Key_Space:
         if (!plain || event->isAutoRepeat()) break;
-        finishStroke();
+        draft_.endStroke();
         spaceAt(cursor_);
         return;
     case Qt::Key_Escape:
@@ -222,18 +157,17 @@ void EditorCanvas::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    if (!shift) finishStroke();
     moveCursor(step, shift);
 }
 
 void EditorCanvas::keyReleaseEvent(QKeyEvent* event) {
     // A run of Shift+arrows is one stroke: it ends with the Shift key.
-    if (event->key() == Qt::Key_Shift && keyStroke_ && !event->isAutoRepeat()) finishStroke();
+    if (event->key() == Qt::Key_Shift && !event->isAutoRepeat() && strokeBy(StrokeInput::keys)) draft_.endStroke();
     QWidget::keyReleaseEvent(event);
 }
 
 void EditorCanvas::focusOutEvent(QFocusEvent* event) {
-    if (keyStroke_) finishStroke();
+    if (strokeBy(StrokeInput::keys)) draft_.endStroke();
     QWidget::focusOutEvent(event);
 }
 

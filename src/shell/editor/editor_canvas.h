@@ -8,32 +8,22 @@
 
 namespace krivol {
 
-enum class Tool { pen, line, rectangle, filledRectangle, fill };
-
 // The level as the game draws it, with the check's marks and a cell cursor.
-// Turns the mouse and the keys into strokes of the draft; holds no cells.
+// Turns the mouse and the keys into strokes of the draft, and repaints when
+// the draft says it changed; holds no cells and no stroke.
 class EditorCanvas : public QWidget {
 public:
     EditorCanvas(LevelDraft& draft, QWidget* parent);
 
     void setTool(Tool tool);
-    Tool tool() const { return tool_; }
     void setKind(CellKind kind) { kind_ = kind; }
-    CellKind kind() const { return kind_; }
     // Game pixels per screen pixel before the screen's own scale: 1 to 4.
     void setZoom(int zoom);
     int zoom() const { return zoom_; }
     QPoint cursorCell() const { return cursor_; }
-    std::optional<QPoint> shapeAnchor() const { return keyAnchor_; }
     // Device pixels a game pixel takes: always whole, so every pixel is an equal square.
     int pixelScale() const;
 
-    // The draft changed outside the canvas (undo, a file, a random maze).
-    void draftChanged();
-    // Ends a stroke in progress, as before an undo or a save.
-    void finishStroke();
-
-    std::function<void()> edited;       // the canvas changed the draft
     std::function<void()> cursorMoved;
 
 protected:
@@ -47,14 +37,11 @@ protected:
 
 private:
     QPoint cellAt(QPointF pos) const;
-    Cells shape(QPoint from, QPoint to) const;
-    QString strokeName() const;
-    void pressAt(QPoint cell, Integer code);
-    void dragTo(QPoint cell);
+    bool strokeBy(StrokeInput input) const { return draft_.stroke() == input; }
+    void setCursorCell(QPoint cell);
     void moveCursor(QPoint step, bool painting);
     void spaceAt(QPoint cell);
     void fitSize();
-    void changedHere();
     void drawField();
     void drawMarks(QImage& image, int k) const;
 
@@ -66,10 +53,7 @@ private:
     CellKind kind_ = CellKind::wall;
     int zoom_ = 1;
     QPoint cursor_ = kHeroStartCell;
-    bool dragging_ = false;
-    QPoint anchor_, last_;
-    bool keyStroke_ = false;
-    std::optional<QPoint> keyAnchor_;
+    std::optional<QPoint> keyAnchor_;  // a shape's first corner, set by Space
 };
 
 }  // namespace krivol

@@ -1,6 +1,7 @@
 #include "shell/editor/editor_files.h"
 
 #include <QFileInfo>
+#include <QStringList>
 
 #include "files/file_beside.h"
 #include "render/level_preview.h"
@@ -12,29 +13,9 @@ namespace krivol {
 
 namespace {
 
-QString sizeNote(QSize size) {
-    if (size.width() > kGridMax || size.height() > kGridMax)
-        return QStringLiteral("Картинка %1 × %2 точек: игра читает только её левые верхние 50 × 50 точек, "
-                              "их и показывает редактор.")
-            .arg(size.width())
-            .arg(size.height());
-    if (size.width() < kGridMax || size.height() < kGridMax)
-        return QStringLiteral("Картинка %1 × %2 точек меньше 50 × 50: клетки, которых в ней нет, игра читает "
-                              "как стену.")
-            .arg(size.width())
-            .arg(size.height());
-    return {};
-}
+bool largerThanField(QSize size) { return size.width() > kGridMax || size.height() > kGridMax; }
 
-// Said of a write: the shared reasons speak of reading.
-QString writeReason(const FileProblem& p) {
-    switch (p.fault) {
-    case FileFault::noPermission: return QStringLiteral("нет права на запись");
-    case FileFault::missing: return QStringLiteral("такой папки нет");
-    case FileFault::folder: return QStringLiteral("это папка, а не файл");
-    default: return russianFileReason(p);
-    }
-}
+QString sentence(const QString& text) { return text.left(1).toUpper() + text.mid(1) + QLatin1Char('.'); }
 
 }  // namespace
 
@@ -48,30 +29,30 @@ OpenedLevel openLevel(const QString& path) {
     opened.ok = true;
     opened.grid = reading.FLD;
     const QSize size = reading.picture.image.size();
-    opened.note = sizeNote(size);
-    const NearColours& near = reading.check.near;
-    if (near.black + near.white > 0)
-        opened.note += QStringLiteral(" Почти чёрных точек %1, почти белых %2: игра читает их как пол (картинку, "
-                                      "видимо, сохранили с потерями, например в JPEG). Импорт по порогу (Ctrl+I) "
-                                      "сделает их стеной и коридором.")
-                           .arg(near.black)
-                           .arg(near.white);
-    opened.note = opened.note.trimmed();
+    QStringList notes;
+    if (largerThanField(size))
+        notes << QStringLiteral("Картинка %1 × %2 точек: игра читает только её левые верхние 50 × 50 точек, "
+                                "их и показывает редактор.")
+                     .arg(size.width())
+                     .arg(size.height());
+    for (const QString& note : russianNotes(reading.check)) notes << sentence(note);
+    if (reading.check.near.black + reading.check.near.white > 0)
+        notes << QStringLiteral("Импорт по порогу (Ctrl+I) сделает их стеной и коридором.");
+    opened.note = notes.join(QLatin1Char(' '));
     opened.savesInPlace = size == QSize(kGridMax, kGridMax) && QFileInfo(path).suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0;
     return opened;
 }
 
 OpenedLevel importLevel(const QString& path) {
-    LevelReading reading;
-    reading.picture = loadLevelPicture(path);
+    const LevelPicture picture = loadLevelPicture(path);
     OpenedLevel opened;
-    if (!reading.picture.ok()) {
-        opened.error = QStringLiteral("%1: %2").arg(path, russianReason(reading));
+    if (!picture.ok()) {
+        opened.error = QStringLiteral("%1: %2").arg(path, russianReason(picture));
         return opened;
     }
-    QImage image = reading.picture.image;
+    QImage image = picture.image;
     const QSize size = image.size();
-    const bool scaled = size.width() > kGridMax || size.height() > kGridMax;
+    const bool scaled = largerThanField(size);
     if (scaled) image = image.scaled(kGridMax, kGridMax, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     for (int x = 1; x <= kGridMax; ++x)
         for (int y = 1; y <= kGridMax; ++y) {
@@ -83,14 +64,17 @@ OpenedLevel importLevel(const QString& path) {
     opened.note = QStringLiteral("Импорт по порогу из %1: почти чёрное — стена, почти белое — коридор, остальное — пол.")
                       .arg(QFileInfo(path).fileName());
     if (scaled) opened.note += QStringLiteral(" Картинка %1 × %2 точек уменьшена до 50 × 50.").arg(size.width()).arg(size.height());
-    else if (size != QSize(kGridMax, kGridMax)) opened.note += QLatin1Char(' ') + sizeNote(size);
+    else if (size != QSize(kGridMax, kGridMax))
+        opened.note += QStringLiteral(" Картинка %1 × %2 точек меньше 50 × 50: клетки за её краем — стена, как их читает игра.")
+                           .arg(size.width())
+                           .arg(size.height());
     return opened;
 }
 
 QString saveLevel(const QString& path, const Field& grid) {
     const FileProblem problem = writeFileAtomically(path, levelBmpBytes(grid));
     if (!problem) return {};
-    return QStringLiteral("%1: %2").arg(path, writeReason(problem));
+    return QStringLiteral("%1: %2").arg(path, russianFileReason(problem, FileUse::write));
 }
 
 }  // namespace krivol

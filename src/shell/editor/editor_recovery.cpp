@@ -17,13 +17,6 @@ namespace {
 // Soon enough that little is lost; a pen stroke a second is still one write.
 constexpr int kCopyDelayMs = 1500;
 
-// The one place that knows how the draft tells of a change: a step in its
-// history, or its saved state.
-void onDraftChange(LevelDraft& draft, QObject* context, const std::function<void()>& changed) {
-    QObject::connect(&draft.history(), &QUndoStack::indexChanged, context, changed);
-    QObject::connect(&draft.history(), &QUndoStack::cleanChanged, context, changed);
-}
-
 QString damageText(const SkippedCopy& s) {
     if (s.problem) return russianFileReason(s.problem);
     switch (s.damage) {
@@ -49,7 +42,7 @@ EditorRecovery::EditorRecovery(QWidget& window, LevelDraft& draft, Hooks hooks, 
     timer_.setSingleShot(true);
     timer_.setInterval(kCopyDelayMs);
     QObject::connect(&timer_, &QTimer::timeout, this, [this] { writeRecoveryNow(); });
-    onDraftChange(draft_, this, [this] { draftChanged(); });
+    draft_.observe(this, [this] { draftChanged(); });
     // Once the window shows, so the question has the editor behind it.
     QTimer::singleShot(0, this, [this] { offerLeftCopies(); });
 }
@@ -71,8 +64,7 @@ void EditorRecovery::draftChanged() {
 
 void EditorRecovery::writeRecoveryNow() {
     timer_.stop();
-    // A stroke under way is on the grid before it is in the history.
-    if (!draft_.modified() && !draft_.inStroke()) return;
+    if (!draft_.modified()) return;  // a stroke under way is already a step
     const RecoveryCopy copy{draft_.grid(), hooks_.file(), hooks_.savesInPlace(), QDateTime::currentDateTimeUtc()};
     const FileProblem problem = slot_.write(copy);
     if (!problem || failureNoted_) return;

@@ -14,12 +14,6 @@ QString kindName(Integer code) {
     return QStringLiteral("пустой пол");
 }
 
-QString reasonOf(const LevelCheck& check) {
-    LevelReading reading;  // a picture without faults: only the check speaks
-    reading.check = check;
-    return russianReason(reading);
-}
-
 }  // namespace
 
 QString checkPanelText(const LevelDraft& draft) {
@@ -28,7 +22,7 @@ QString checkPanelText(const LevelDraft& draft) {
     if (check.playable()) {
         lines << QStringLiteral("<b style='color:#006400'>Уровень можно играть.</b>");
     } else {
-        lines << QStringLiteral("<b style='color:#b00000'>Уровень нельзя играть:</b> %1.").arg(reasonOf(check).toHtmlEscaped());
+        lines << QStringLiteral("<b style='color:#b00000'>Уровень нельзя играть:</b> %1.").arg(russianReason(check).toHtmlEscaped());
     }
     lines << QStringLiteral("Точек в столбцах и строках 2..49: <b>%1</b> (нужно не меньше 22).").arg(check.dots);
     if (!check.openings.empty())

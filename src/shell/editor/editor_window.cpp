@@ -1,12 +1,10 @@
 #include "shell/editor/editor_window.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -15,10 +13,11 @@
 #include <QVBoxLayout>
 
 #include "files/regular_file.h"
+#include "shell/editor/editor_actions.h"
 #include "shell/editor/editor_canvas.h"
 #include "shell/editor/editor_files.h"
+#include "shell/editor/editor_panel.h"
 #include "shell/editor/editor_recovery.h"
-#include "shell/editor/editor_status.h"
 #include "shell/form1.h"
 #include "shell/level_messages.h"
 #include "shell/time_seed.h"
@@ -27,8 +26,6 @@
 namespace krivol {
 
 namespace {
-
-constexpr int kPanelWidth = 270;
 
 QString levelFilter() {
     return QStringLiteral("Уровни BMP (*.bmp *.BMP);;Картинки (*.bmp *.BMP *.png *.PNG *.gif *.jpg *.jpeg *.JPG);;Все файлы (*)");
@@ -58,18 +55,17 @@ EditorWindow::EditorWindow(const DataFolders& folders, const QString& file, std:
     auto* row = new QHBoxLayout(central);
     row->addWidget(scroll, 1);
     setCentralWidget(central);
-    canvas_->edited = [this] { edited(); };
-    canvas_->cursorMoved = [this] { showCursor(); };
-    QObject::connect(&draft_.history(), &QUndoStack::indexChanged, this, [this] {
-        canvas_->draftChanged();
-        edited();
-    });
-    buildMenus();
-    row->addWidget(buildPanel());
+    buildEditorActions(*this);
+    panel_ = new EditorPanel(draft_, *canvas_, central);
+    panel_->seedChosen = [this](std::uint32_t s) { randomMaze(s); };
+    panel_->warn = [this](const QString& title, const QString& text) { warn(title, text); };
+    row->addWidget(panel_);
+    draft_.observe(this, [this] { updateTitle(); });
     canvas_->setZoom(zoomForScreen(*this));
     // Room for the whole canvas where the screen has it; scroll bars where not.
     QSize room = canvas_->size() + QSize(2, 2);
-    if (const QScreen* screen = this->screen()) room = room.boundedTo(screen->availableGeometry().size() - QSize(kPanelWidth + 60, 160));
+    if (const QScreen* screen = this->screen())
+        room = room.boundedTo(screen->availableGeometry().size() - QSize(panel_->width() + 60, 160));
     scroll->setMinimumSize(room);
     file_ = file;
     savesInPlace_ = !file.isEmpty();
@@ -77,11 +73,10 @@ EditorWindow::EditorWindow(const DataFolders& folders, const QString& file, std:
         file_.clear();  // an unreadable file is never overwritten by a new level
         savesInPlace_ = false;
     }
-    edited();
-    showCursor();
+    updateTitle();
     canvas_->setFocus();
     recovery_ = std::make_unique<EditorRecovery>(*this, draft_, EditorRecovery::Hooks{
-        [this] { return file_; }, [this] { return savesInPlace_; }, [this](const QString& note) { showNote(note); },
+        [this] { return file_; }, [this] { return savesInPlace_; }, [this](const QString& note) { panel_->showNote(note); },
         [this](const RecoveryCopy& copy) {
             file_ = copy.file;
             savesInPlace_ = copy.savesInPlace;
@@ -89,73 +84,9 @@ EditorWindow::EditorWindow(const DataFolders& folders, const QString& file, std:
         }});
 }
 
-EditorWindow::~EditorWindow() {
-    // The history says it changed as it goes, when the panel it would update is gone.
-    QObject::disconnect(&draft_.history(), nullptr, nullptr, nullptr);
-}
+EditorWindow::~EditorWindow() = default;
 
-QWidget* EditorWindow::buildPanel() {
-    auto* panel = new QWidget(this);
-    panel->setFixedWidth(kPanelWidth);
-    auto* column = new QVBoxLayout(panel);
-    auto heading = [&](const QString& text) {
-        auto* label = new QLabel(QStringLiteral("<b>%1</b>").arg(text), panel);
-        column->addWidget(label);
-    };
-    auto wrapped = [&](const QString& name) {
-        auto* label = new QLabel(panel);
-        label->setObjectName(name);
-        label->setWordWrap(true);
-        label->setTextFormat(Qt::RichText);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        column->addWidget(label);
-        return label;
-    };
-    heading(QStringLiteral("Проверка уровня"));
-    check_ = wrapped(QStringLiteral("checkText"));
-    cursor_ = wrapped(QStringLiteral("cursorText"));
-    heading(QStringLiteral("Случайный лабиринт"));
-    auto* seedRow = new QHBoxLayout;
-    seedRow->addWidget(new QLabel(QStringLiteral("Зерно:"), panel));
-    seedEdit_ = new QLineEdit(panel);
-    seedEdit_->setObjectName(QStringLiteral("seedEdit"));
-    seedEdit_->setPlaceholderText(QStringLiteral("число"));
-    seedRow->addWidget(seedEdit_);
-    auto* make = new QPushButton(QStringLiteral("Создать"), panel);
-    make->setFocusPolicy(Qt::NoFocus);
-    seedRow->addWidget(make);
-    column->addLayout(seedRow);
-    const auto fromField = [this] {
-        bool ok = false;
-        const qulonglong seed = seedEdit_->text().trimmed().toULongLong(&ok);
-        if (ok && seed <= 0xFFFFFFFFull) randomMaze(static_cast<std::uint32_t>(seed));
-        else trouble(QStringLiteral("Случайный лабиринт"), QStringLiteral("Зерно — целое число от 0 до 4294967295."));
-        canvas_->setFocus();
-    };
-    QObject::connect(seedEdit_, &QLineEdit::returnPressed, this, fromField);
-    QObject::connect(make, &QPushButton::clicked, this, fromField);
-    note_ = wrapped(QStringLiteral("noteText"));
-    column->addStretch(1);
-    auto* keys = wrapped(QStringLiteral("keysText"));
-    keys->setText(QStringLiteral(
-        "<small>Левая кнопка мыши — выбранная клетка, правая — пустой пол. Стрелки — курсор, "
-        "Shift+стрелки — рисовать, Пробел — инструмент на курсоре (линия и прямоугольник: "
-        "два нажатия, Esc — отмена). 1, 2, 3 — стена, коридор, пол; 4–8 — инструменты; "
-        "9 — зеркало; F5 — играть.</small>"));
-    return panel;
-}
-
-QString EditorWindow::panelText() const { return check_->text() + QLatin1Char('\n') + note_->text(); }
-
-void EditorWindow::edited() {
-    check_->setText(checkPanelText(draft_));
-    showCursor();
-    updateTitle();
-}
-
-void EditorWindow::showCursor() { cursor_->setText(cursorText(draft_, canvas_->cursorCell()).toHtmlEscaped()); }
-
-void EditorWindow::showNote(const QString& note) { note_->setText(note.toHtmlEscaped()); }
+QString EditorWindow::panelText() const { return panel_->text(); }
 
 void EditorWindow::updateTitle() {
     const QString name = file_.isEmpty() ? QStringLiteral("Новый уровень") : QFileInfo(file_).fileName();
@@ -163,7 +94,7 @@ void EditorWindow::updateTitle() {
     setWindowModified(draft_.modified());
 }
 
-void EditorWindow::trouble(const QString& title, const QString& text) {
+void EditorWindow::warn(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("editorTroubleBox"));
     box.exec();
@@ -172,33 +103,30 @@ void EditorWindow::trouble(const QString& title, const QString& text) {
 // ---- files ----
 
 bool EditorWindow::openFile(const QString& path) {
-    canvas_->finishStroke();
+    draft_.endStroke();
     const OpenedLevel opened = openLevel(path);
     if (!opened.ok) {
-        trouble(QStringLiteral("Уровень не открыт"), QStringLiteral("Уровень не открыт.\n\n%1").arg(opened.error));
+        warn(QStringLiteral("Уровень не открыт"), QStringLiteral("Уровень не открыт.\n\n%1").arg(opened.error));
         return false;
     }
-    draft_.reset(opened.grid);
     file_ = path;
     savesInPlace_ = opened.savesInPlace;
-    showNote(opened.note);
-    canvas_->draftChanged();
-    edited();
+    draft_.reset(opened.grid);
+    panel_->showNote(opened.note);
     return true;
 }
 
 bool EditorWindow::saveTo(const QString& path) {
-    canvas_->finishStroke();
+    draft_.endStroke();
     if (const QString error = saveLevel(path, draft_.grid()); !error.isEmpty()) {
-        trouble(QStringLiteral("Уровень не сохранён"),
+        warn(QStringLiteral("Уровень не сохранён"),
                 QStringLiteral("Уровень не сохранён, изменения остаются в редакторе.\n\n%1").arg(error));
         return false;
     }
     file_ = path;
     savesInPlace_ = true;
     draft_.markSaved();
-    showNote(QStringLiteral("Сохранено: %1").arg(path));
-    updateTitle();
+    panel_->showNote(QStringLiteral("Сохранено: %1").arg(path));
     return true;
 }
 
@@ -208,7 +136,7 @@ bool EditorWindow::save() {
 }
 
 bool EditorWindow::saveAs() {
-    canvas_->finishStroke();
+    draft_.endStroke();
     const QString suggested = file_.isEmpty() ? QStringLiteral("KRIVOL01.BMP") : QFileInfo(file_).completeBaseName() + QStringLiteral(".BMP");
     const QString folder = file_.isEmpty() ? QString() : QFileInfo(file_).absolutePath() + QLatin1Char('/');
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить уровень"), folder + suggested, levelFilter());
@@ -216,7 +144,7 @@ bool EditorWindow::saveAs() {
 }
 
 void EditorWindow::importPicture() {
-    canvas_->finishStroke();
+    draft_.endStroke();
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Импорт картинки по порогу"), QString(), levelFilter());
     if (!path.isEmpty()) importFile(path);
 }
@@ -225,23 +153,20 @@ void EditorWindow::importPicture() {
 bool EditorWindow::importFile(const QString& path) {
     const OpenedLevel imported = importLevel(path);
     if (!imported.ok) {
-        trouble(QStringLiteral("Картинка не импортирована"), imported.error);
+        warn(QStringLiteral("Картинка не импортирована"), imported.error);
         return false;
     }
-    draft_.replace(imported.grid, QStringLiteral("Импорт"));
-    showNote(imported.note);
-    canvas_->draftChanged();
+    draft_.replace(imported.grid, QStringLiteral("импорт"));
+    panel_->showNote(imported.note);
     return true;
 }
 
 void EditorWindow::newLevel() {
     if (!maySetAside()) return;
-    draft_.reset(LevelDraft::newLevel());
     file_.clear();
     savesInPlace_ = false;
-    showNote({});
-    canvas_->draftChanged();
-    edited();
+    draft_.reset(LevelDraft::newLevel());
+    panel_->showNote({});
 }
 
 void EditorWindow::open() {
@@ -252,7 +177,7 @@ void EditorWindow::open() {
 }
 
 bool EditorWindow::maySetAside() {
-    canvas_->finishStroke();
+    draft_.endStroke();
     if (!draft_.modified()) return true;
     QMessageBox box(QMessageBox::Question, QStringLiteral("Редактор уровней Krivol"),
                     QStringLiteral("В уровне есть несохранённые изменения. Сохранить их?"), QMessageBox::NoButton, this);
@@ -273,27 +198,30 @@ bool EditorWindow::maySetAside() {
 
 void EditorWindow::closeEvent(QCloseEvent* event) {
     if (game_) game_->close();
-    if (maySetAside()) event->accept();
+    // leaveNow() may come while the question is open: it ends the editor all the same.
+    if (leaving_ || maySetAside() || leaving_) event->accept();
     else event->ignore();
 }
 
 void EditorWindow::leaveNow() {
+    // Unsaved changes stay as a recovery copy for the next start.
     recovery_->writeRecoveryNow();
-    QCoreApplication::exit(0);
+    leaving_ = true;
+    // A question on the screen is answered "go back": nothing is saved.
+    for (QDialog* box : findChildren<QDialog*>()) box->reject();
+    close();
 }
 
 // ---- a test play in the game's window ----
 
 void EditorWindow::play() {
-    canvas_->finishStroke();
+    draft_.endStroke();
     if (game_) {
         game_->activateWindow();
         return;
     }
-    LevelReading reading;
-    reading.check = draft_.check();
     if (!draft_.check().playable()) {
-        trouble(QStringLiteral("Уровень нельзя играть"), QStringLiteral("Уровень нельзя играть: %1.").arg(russianReason(reading)));
+        warn(QStringLiteral("Уровень нельзя играть"), QStringLiteral("Уровень нельзя играть: %1.").arg(russianReason(draft_.check())));
         return;
     }
     // The game finds the draft as its level 1, the way it finds a player's own levels.
@@ -303,7 +231,7 @@ void EditorWindow::play() {
     QString error = playFolder_->isValid() ? saveLevel(path, draft_.grid()) : QStringLiteral("нет временной папки");
     if (error.isEmpty()) error = folders.preferLevelsFrom(playFolder_->path());
     if (!error.isEmpty()) {
-        trouble(QStringLiteral("Игра не начата"), error);
+        warn(QStringLiteral("Игра не начата"), error);
         return;
     }
     game_ = std::make_unique<Form1>(folders, seed_.value_or(timeOfDaySeed()));

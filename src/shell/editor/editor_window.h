@@ -8,13 +8,10 @@
 #include "editor/level_draft.h"
 #include "state/data_folders.h"
 
-class QLabel;
-class QLineEdit;
-class QActionGroup;
-
 namespace krivol {
 
 class EditorCanvas;
+class EditorPanel;
 class EditorRecovery;
 class Form1;
 
@@ -44,39 +41,34 @@ public:
     void newLevel();  // Ctrl+N
     void open();      // Ctrl+O
     void play();      // F5
-    void randomMaze(std::uint32_t seed);  // Ctrl+R with a fresh seed
+    void randomMaze();                    // Ctrl+R: a fresh seed
+    void randomMaze(std::uint32_t seed);  // the panel's seed
     void importPicture();                 // Ctrl+I
     bool importFile(const QString& path);
-    // Ends the editor without asking; unsaved changes stay as a recovery copy.
-    void leaveNow();
     EditorRecovery& recovery() { return *recovery_; }
+
+    // Ends the editor at once, asking nothing and saving nothing but the
+    // recovery copy of unsaved changes; a test play ends with it.
+    void leaveNow();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildMenus();
-    QWidget* buildPanel();
-    void edited();
-    void showCursor();
-    void showNote(const QString& note);
     void updateTitle();
     // Asks whether to save unsaved changes; false when the player goes back.
     bool maySetAside();
     void endPlay();
-    void trouble(const QString& title, const QString& text);
-    static std::uint32_t freshSeed();
+    void warn(const QString& title, const QString& text);
 
     DataFolders folders_;
     std::optional<std::uint32_t> seed_;
     LevelDraft draft_;
     EditorCanvas* canvas_ = nullptr;
-    QLabel* check_ = nullptr;
-    QLabel* cursor_ = nullptr;
-    QLabel* note_ = nullptr;
-    QLineEdit* seedEdit_ = nullptr;
+    EditorPanel* panel_ = nullptr;
     QString file_;
     bool savesInPlace_ = false;
+    bool leaving_ = false;
     std::unique_ptr<QTemporaryDir> playFolder_;
     std::unique_ptr<Form1> game_;
     std::unique_ptr<EditorRecovery> recovery_;
