@@ -46,6 +46,8 @@ public:
     void randomMaze(std::uint32_t seed);  // Ctrl+R with a fresh seed
     void importPicture();                 // Ctrl+I
     bool importFile(const QString& path);
+    // Closes without asking, a test play with it: the program is ending.
+    void leaveNow();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -73,6 +75,7 @@ private:
     QLineEdit* seedEdit_ = nullptr;
     QString file_;
     bool savesInPlace_ = false;
+    bool leavingNow_ = false;
     std::unique_ptr<QTemporaryDir> playFolder_;
     std::unique_ptr<Form1> game_;
 };
