@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QThread>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -66,9 +65,7 @@ void passOn(const Holding& held) {
 QtMessageHandler beforeLoss = nullptr;
 
 void watchForLoss(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (text.startsWith(QLatin1String("The Wayland connection")) && QCoreApplication::instance() &&
-        QThread::currentThread() == QCoreApplication::instance()->thread())
-        LastWords::sayAll();
+    if (text.startsWith(QLatin1String("The Wayland connection"))) LastWords::sayAllFromAnyThread();
     if (beforeLoss) beforeLoss(type, context, text);
 }
 

@@ -1,7 +1,11 @@
 #include "shell/last_words.h"
 
+#include <QCoreApplication>
+#include <QSemaphore>
+#include <QThread>
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -34,6 +38,18 @@ void LastWords::sayAllOnExit() {
     // Made first, so that it is destroyed after the handler has run.
     waiting();
     std::atexit([] { sayAll(); });
+}
+
+void LastWords::sayAllFromAnyThread() {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() == app->thread()) {
+        sayAll();
+        return;
+    }
+    auto said = std::make_shared<QSemaphore>();
+    QMetaObject::invokeMethod(
+        app, [said] { sayAll(), said->release(); }, Qt::QueuedConnection);
+    said->tryAcquire(1, 1000);
 }
 
 }  // namespace krivol

@@ -8,7 +8,7 @@ namespace krivol {
 // the process from inside when the connection breaks) or the program's own
 // quick exit. Each is said once, the newest first; an owner holds one as a
 // member and says it itself (or not at all) when it ends normally.
-// Window thread only.
+// Window thread only, but for sayAllFromAnyThread().
 class LastWords {
 public:
     explicit LastWords(std::function<void()> say);
@@ -23,6 +23,10 @@ public:
     // From now on exit() says them all first (Qt's X11 plugin calls it when
     // the server is gone).
     static void sayAllOnExit();
+    // sayAll() on the window thread, from any thread (Qt's Wayland plugin
+    // reports the compositor gone from its event thread): waits until it is
+    // done, for a second at most, in case the window thread is stuck.
+    static void sayAllFromAnyThread();
 
 private:
     std::function<void()> say_;

@@ -2,13 +2,16 @@
 // call in the event loop, and the recording is left closed by every way out
 // (its owner's end, the quick exit after the windows, exit() from inside Qt).
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <atomic>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <new>
 #include <optional>
+#include <thread>
 
 #include "shell/last_words.h"
 #include "shell/replay_recorder.h"
@@ -132,6 +135,30 @@ TEST_F(Recording, ExitFromInsideLeavesTheRoundClosed) {
         },
         ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(linesOf(path_).back(), QLatin1String("end 1 closed 40 12"));
+}
+
+// Qt's Wayland plugin reports the compositor gone from its own thread and
+// ends the process as soon as that report returns.
+TEST_F(Recording, AnotherThreadWaitsForTheWindowThreadToCloseButNotForever) {
+    for (const bool windowThreadFree : {true, false}) {
+        SCOPED_TRACE(windowThreadFree ? "window thread free" : "window thread stuck");
+        ReplayRecorder recorder(path_, 5u, s_, [](const QString&) {});
+        play(recorder, Phase::inRound);
+        std::atomic<bool> back = false;
+        std::thread reporter([&] { LastWords::sayAllFromAnyThread(), back = true; });
+        QElapsedTimer clock;
+        clock.start();
+        if (windowThreadFree)
+            while (!back) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        reporter.join();
+        const qint64 waited = clock.elapsed();
+        EXPECT_EQ(linesOf(path_).back() == QLatin1String("end 1 closed 40 12"), windowThreadFree);
+        if (!windowThreadFree) {
+            EXPECT_GE(waited, 900) << "it gave up without waiting";
+        }
+        EXPECT_LT(waited, 5000);
+        spinLoop();  // the call that came too late finds it said
+    }
 }
 
 }  // namespace
