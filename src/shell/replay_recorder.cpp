@@ -34,10 +34,12 @@ void ReplayRecorder::roundStarted(const LevelReading& level) {
     r.sha256 = level.picture.sha256;
     put(replayLine(r));
     clock_.roundStarted();
+    score_ = s_.SCORE;
 }
 
 void ReplayRecorder::tickPlayed(RoundEnd end) {
     clock_.tickPlayed();
+    score_ = s_.SCORE;
     if (end != RoundEnd::None) writeEnd(outcomeOf(end));
 }
 
@@ -59,7 +61,7 @@ void ReplayRecorder::writeEnd(Outcome outcome) {
     r.kind = Record::Kind::end;
     r.round = clock_.round();
     r.outcome = outcome;
-    r.score = s_.SCORE;
+    r.score = score_;
     r.ticks = clock_.roundTicks();
     put(replayLine(r));
     clock_.roundEnded();

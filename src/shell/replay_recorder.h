@@ -45,6 +45,8 @@ private:
     std::function<void(const QString&)> report_;
     QFile file_;
     SessionClock clock_;
+    // As of the last tick: a late close may come when the game is gone.
+    Long score_ = 0;
     bool ok_ = true;
     LastWords closing_{[this] { close(); }};
 };
