@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <atomic>
 #include <csignal>
+#include <cstring>
+#include <ostream>
 #include <gtest/gtest.h>
 #include <new>
 #include <optional>
@@ -56,7 +58,8 @@ TEST_P(StopSignalsTest, ASignalIsOneStopInTheLoopAndItsEarlierHandlerComesBack) 
     std::signal(sig, SIG_DFL);
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, StopSignalsTest, ::testing::Values(SIGTERM, SIGINT, SIGHUP));
+INSTANTIATE_TEST_SUITE_P(Signals, StopSignalsTest, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
+                         [](const auto& info) { return std::string(sigabbrev_np(info.param)); });
 
 // ---- the recording's last line, however the program ends ----
 
@@ -75,6 +78,7 @@ struct Ending {
     Way way;
     const char* lastLine;
 };
+void PrintTo(const Ending& e, std::ostream* out) { *out << e.name; }
 
 class Recording : public ::testing::Test {
 protected:
