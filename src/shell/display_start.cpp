@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "shell/last_words.h"
+
 namespace krivol {
 
 namespace {
@@ -57,6 +59,16 @@ void passOn(const Holding& held) {
     }
 }
 
+// Qt's Wayland plugin ends the process with _exit() right after saying that
+// the compositor is gone, so that message is the last chance to close files.
+// (Its X11 plugin calls exit(), which the exit handler covers.)
+QtMessageHandler beforeLoss = nullptr;
+
+void watchForLoss(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(QLatin1String("The Wayland connection"))) LastWords::sayAllFromAnyThread();
+    if (beforeLoss) beforeLoss(type, context, text);
+}
+
 }  // namespace
 
 std::unique_ptr<QApplication> openDisplay(int& argc, char** argv) {
@@ -68,10 +80,13 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char** argv) {
     qInstallMessageHandler(held.previous);
     holding = nullptr;
     passOn(held);
+    LastWords::sayAllOnExit();
+    beforeLoss = qInstallMessageHandler(watchForLoss);
     return app;
 }
 
 int closeDisplay(std::unique_ptr<QApplication> app, int code) {
+    LastWords::sayAll();
     if (QGuiApplication::platformName() == QLatin1String("wayland")) {
         std::fflush(nullptr);
         std::_Exit(code);

@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <cstdio>
+#include <functional>
 
 #include "files/local_path.h"
 #include "shell/display_start.h"
@@ -7,20 +8,29 @@
 #include "shell/form1.h"
 #include "shell/replay_hookup.h"
 #include "shell/screen_scale.h"
-#include "shell/ui_language.h"
+#include "shell/stop_signals.h"
 #include "shell/time_seed.h"
+#include "shell/ui_language.h"
 #include "shell/window_options.h"
 #include "state/build_info.h"
 #include "state/data_folders.h"
 
 namespace {
 
+// The window's loop, with a stop signal ending it as `stop` says; the exit code.
+int runWith(krivol::StopSignals& stops, std::function<void()> stop) {
+    stops.onStop(std::move(stop));
+    const int code = QApplication::exec();
+    stops.onStop(nullptr);  // what it named is about to go
+    return code;
+}
+
 // The editor or the game, until its window is closed; the exit code.
-int showWindows(const krivol::WindowOptions& o, const krivol::DataFolders& folders) {
+int showWindows(const krivol::WindowOptions& o, const krivol::DataFolders& folders, krivol::StopSignals& stops) {
     if (o.edit) {
         krivol::EditorWindow editor(folders, o.editFile, o.seed);
         editor.show();
-        return QApplication::exec();
+        return runWith(stops, [&editor] { editor.leaveNow(); });
     }
     krivol::ReplayHookup replay(o.recordFile, o.replayFile);
     const std::uint32_t seed = replay.seed().value_or(o.seed.value_or(krivol::timeOfDaySeed()));
@@ -28,7 +38,8 @@ int showWindows(const krivol::WindowOptions& o, const krivol::DataFolders& folde
     replay.attach(window, seed);
     window.show();
     replay.begin();
-    return QApplication::exec();
+    // As its close button does, also with an end box open.
+    return runWith(stops, [&window] { window.close(); });
 }
 
 }  // namespace
@@ -52,5 +63,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QLatin1String(krivol::build::kAppId));
     krivol::installTranslations(*app, krivol::windowLanguage(o.language));
 
-    return krivol::closeDisplay(std::move(app), showWindows(o, folders));
+    krivol::StopSignals stops;
+    const int code = showWindows(o, folders, stops);
+    return krivol::closeDisplay(std::move(app), code);
 }

@@ -1,6 +1,7 @@
 #include "shell/replay_recorder.h"
 
 #include <QFileInfo>
+#include <unistd.h>
 
 #include "files/regular_file.h"
 #include "replay/replay_text.h"
@@ -19,6 +20,8 @@ ReplayRecorder::ReplayRecorder(const QString& path, std::uint32_t seed, const Ga
     put(replayHeader(seed));
 }
 
+ReplayRecorder::~ReplayRecorder() { closing_.say(); }
+
 void ReplayRecorder::keyHandled(bool down, Integer code) {
     put(replayLine(at(down ? Record::Kind::keyDown : Record::Kind::keyUp, code)));
 }
@@ -31,10 +34,12 @@ void ReplayRecorder::roundStarted(const LevelReading& level) {
     r.sha256 = level.picture.sha256;
     put(replayLine(r));
     clock_.roundStarted();
+    score_ = s_.SCORE;
 }
 
 void ReplayRecorder::tickPlayed(RoundEnd end) {
     clock_.tickPlayed();
+    score_ = s_.SCORE;
     if (end != RoundEnd::None) writeEnd(outcomeOf(end));
 }
 
@@ -56,17 +61,31 @@ void ReplayRecorder::writeEnd(Outcome outcome) {
     r.kind = Record::Kind::end;
     r.round = clock_.round();
     r.outcome = outcome;
-    r.score = s_.SCORE;
+    r.score = score_;
     r.ticks = clock_.roundTicks();
     put(replayLine(r));
     clock_.roundEnded();
+    sync();
 }
 
 void ReplayRecorder::put(const QByteArray& bytes) {
     if (!ok_) return;
+    // Unbuffered: the whole line goes to the kernel in one write.
     if (file_.write(bytes) == bytes.size()) return;
     ok_ = false;
     report_(QStringLiteral("Запись игры прервана: в файл %1 не записать (%2).").arg(path_, file_.errorString()));
+}
+
+// The round is over and the end box not yet open: the wait costs no frame.
+void ReplayRecorder::sync() {
+    if (ok_) ::fdatasync(file_.handle());
+}
+
+void ReplayRecorder::close() {
+    windowClosing();
+    sync();
+    file_.close();
+    ok_ = false;
 }
 
 }  // namespace krivol

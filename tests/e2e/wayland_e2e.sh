@@ -81,11 +81,11 @@ find_window() {
     read -r APP_ID SHELL TYPE X Y W H FOCUS <<<"$line"
 }
 
-game() {   # game LEVEL: starts the game on that level, waits for its window
+game() {   # game LEVEL SEED [ARGS]: starts the game on that level, waits for its window
     # Qt's Wayland plugin and the client library leave allocations behind at
     # exit; the X11 runs check the game's own memory under the sanitizers.
     as_user env WAYLAND_DISPLAY=wayland-1 QT_QPA_PLATFORM=wayland \
-        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$work/$1/krivol" --seed "$2" \
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$work/$1/krivol" --seed "$2" "${@:3}" \
         >"$work/krivol.log" 2>&1 &
     game_pid=$!
     until_ok find_window "$title" || fail "no window '$title' (log: $(cat "$work/krivol.log"))"
@@ -157,4 +157,35 @@ kill -0 "$game_pid" 2>/dev/null || fail "the game ended with the box"
 find_window "$title" || fail "the game window is gone"
 [ "$FOCUS" = focused ] || fail "the game window has no focus after the box"
 close_game
+
+# ---- endings with a recording: SIGTERM, then the compositor going away ----
+mkdir "$work/rec"
+[ -n "${user:-}" ] && chown "$user" "$work/rec"
+rec=$work/rec/game.krivol-replay
+# ending HOW WANT_STATUS LIMIT_MS: a round in play told to end that way.
+ending() {
+    local pid t0 took status
+    rm -f "$rec"
+    game corridor 1 --record "$rec"
+    keys -k space || fail "wtype"
+    until_ok grep -q '^start 1' "$rec" || fail "Space on Старт started no round"
+    pid=$(pgrep -n -x krivol) || fail "no krivol process"
+    t0=$(date +%s%N)
+    case $1 in
+    TERM) kill -TERM "$pid" ;;
+    compositor) sm exit >/dev/null ;;
+    esac
+    until_ok eval '! kill -0 "$pid"' || fail "the game still runs after $1; $(stuck)"
+    took=$((($(date +%s%N) - t0) / 1000000))
+    wait "$game_pid"
+    status=$?
+    game_pid=
+    echo "ending $1 in a round: status $status, $took ms, last line '$(tail -n 1 "$rec")'"
+    [ "$status" = "$2" ] || fail "the game exited with $status after $1, not $2 (log: $(cat "$work/krivol.log"))"
+    tail -n 1 "$rec" | grep -Eq '^end 1 closed [0-9]+ [0-9]+$' || fail "the recording does not end with the round closed (log: $(cat "$work/krivol.log"))"
+    [ "${KRIVOL_ENDINGS_LIMITS:-1}" = 0 ] || [ "$took" -le "$3" ] || fail "$1 took $took ms, over $3"
+}
+ending TERM 0 1000
+# Qt's Wayland client ends the process with status 1 when the compositor is gone.
+ending compositor 1 2000
 echo "PASS"

@@ -14,6 +14,7 @@
 #   xvfb_shot "$work/a.ppm"               # whole screen, 8 bits per channel
 #   xvfb_wait_until some_check args       # until the command succeeds
 #   xvfb_close "$win"                     # what a window manager's close button sends
+#                                         # (XVFB_SENT_AT=FILE: the time sent, in ns, into FILE)
 #
 # Functions return non-zero with a line on stderr; the caller decides
 # between fail and skip.
@@ -118,7 +119,7 @@ xvfb_shot() {
 # the window outright; a user's close button sends WM_DELETE_WINDOW instead.
 xvfb_close() {
     python3 - "$1" <<'PY'
-import ctypes, sys
+import ctypes, os, sys, time
 from ctypes import c_int, c_long, c_ulong, c_void_p, c_char_p
 
 class ClientMessage(ctypes.Structure):
@@ -149,6 +150,9 @@ event.xclient.data[0] = x11.XInternAtom(display, b'WM_DELETE_WINDOW', 0)
 event.xclient.data[1] = 0  # CurrentTime
 ok = x11.XSendEvent(display, event.xclient.window, 0, 0, ctypes.byref(event))
 x11.XFlush(display)
+if os.environ.get('XVFB_SENT_AT'):
+    with open(os.environ['XVFB_SENT_AT'], 'w') as f:
+        f.write(str(time.time_ns()))
 x11.XCloseDisplay(display)
 sys.exit(0 if ok else 'XSendEvent failed')
 PY

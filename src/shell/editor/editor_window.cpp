@@ -198,8 +198,9 @@ bool EditorWindow::maySetAside() {
 
 void EditorWindow::closeEvent(QCloseEvent* event) {
     if (game_) game_->close();
+    if (leaving_) return event->accept();
     // leaveNow() may come while the question is open: it ends the editor all the same.
-    if (leaving_ || maySetAside() || leaving_) event->accept();
+    if (maySetAside() || leaving_) event->accept();
     else event->ignore();
 }
 
@@ -207,6 +208,8 @@ void EditorWindow::leaveNow() {
     // Unsaved changes stay as a recovery copy for the next start.
     recovery_->writeRecoveryNow();
     leaving_ = true;
+    // The test play ends the program rather than coming back here, also from under its end box.
+    if (game_) game_->endOnlyThisWindow(nullptr);
     // A question on the screen is answered "go back": nothing is saved.
     for (QDialog* box : findChildren<QDialog*>()) box->reject();
     close();
