@@ -36,7 +36,7 @@ void ReplayDirector::goOnIdle() {
         }
         apply(records_[next_]);
     }
-    if (reading_.cutShort) finish(QStringLiteral("Повтор окончен: запись обрывается"), true);
+    if (reading_.cutShort) finish(QStringLiteral("Повтор окончен: ") + cutShortCaption(), true);
     else finish(QStringLiteral("Повтор окончен"), false);
 }
 
@@ -103,7 +103,7 @@ void ReplayDirector::endRecordedRound(RoundEnd end) {
     clock_.roundEnded();
     if (!end_) {
         form_.stopRounds();
-        finish(QStringLiteral("Повтор окончен: запись обрывается"), true);
+        finish(QStringLiteral("Повтор окончен: ") + cutShortCaption(), true);
         return;
     }
     const bool same = outcomeOf(end) == end_->outcome && clock_.roundTicks() == end_->ticks &&

@@ -92,4 +92,16 @@ QImage VideoPicture::withBox(const QString& text) const {
     return picture;
 }
 
+QImage VideoPicture::withCaption(const QString& caption) const {
+    QImage picture = picture_.copy();
+    QPainter p(&picture);
+    const QRect band(kField.left(), kField.center().y() - 20, kField.width(), 40);
+    p.fillRect(band, QColor(kButtonFace));
+    bevel(p, band, Qt::white, QColor(0x40, 0x40, 0x40));
+    p.setPen(Qt::black);
+    p.setFont(headingFont());
+    p.drawText(band, Qt::AlignCenter, caption);
+    return picture;
+}
+
 }  // namespace krivol
