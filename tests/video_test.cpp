@@ -355,6 +355,27 @@ TEST(CutRecording, PlaysChecksAndFilmsWhatItHolds) {
     }
 }
 
+// From --scale 5 on, a picture has more pixels than 4K and the encoder is
+// told to hold few of them; the player is told it may not play everywhere.
+TEST(VideoScale, LargePicturesAreSaidAndStillWhole) {
+    if (!hasFfmpeg()) GTEST_SKIP() << "ffmpeg is not installed";
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("short.krivol-replay")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(level1Cut(8, {}));  // round 1 up to its tick 53
+    file.close();
+    for (const auto& [scale, said] : {std::pair{4, false}, std::pair{5, true}}) {
+        SCOPED_TRACE(scale);
+        const QString out = dir.filePath(QStringLiteral("v%1.mp4").arg(scale));
+        const auto run = runCli({QStringLiteral("replay"), file.fileName(), QStringLiteral("--video"), out,
+                                 QStringLiteral("--scale"), QString::number(scale)});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(run.err.contains(QStringLiteral("have more pixels than 3840 x 2160")), said) << run.err.toStdString();
+        EXPECT_EQ(run.err.count(QLatin1Char('\n')), said ? 2 : 1);
+        EXPECT_EQ(decodedPictures(out), 53 / kTicksPerPicture + 1 + kBoxPictures);
+    }
+}
+
 // Ctrl+C or a kill while the video is made: nothing half written is left
 // beside OUT, OUT keeps its bytes, and the exit code is the shells' own.
 TEST(VideoInterrupted, LeavesNoFileAndOutAsItWas) {

@@ -86,8 +86,8 @@ int replayToVideo(const ReplayOptions& o, const ReplayReading& reading, TraceOut
     const std::unique_ptr<VideoWriter> writer(
         makeWriter(VideoSettings{out.tempPath(), *videoFormatFor(o.videoFile), o.scale, o.folders}, why));
     if (!writer) return cannotWrite(why);
-    if (const QSize size = writer->size(); size.width() > kWidestPlayed.width() || size.height() > kWidestPlayed.height())
-        printErr(QStringLiteral("note: pictures of %1 x %2 are larger than %3 x %4, which few phones and browsers play\n")
+    if (const QSize size = writer->size(); size.width() * size.height() > kWidestPlayed.width() * kWidestPlayed.height())
+        printErr(QStringLiteral("note: pictures of %1 x %2 have more pixels than %3 x %4, which few phones and browsers play\n")
                      .arg(size.width()).arg(size.height()).arg(kWidestPlayed.width()).arg(kWidestPlayed.height()));
     const int rounds = static_cast<int>(o.rounds.empty() ? countRounds(reading) : o.rounds.size());
     ProgressLine progress(recordedTicks(reading, o.rounds), rounds);
