@@ -28,11 +28,17 @@ void setVideoOptions(const VideoFormat& format, QSize size, AVDictionary** optio
     // level (bench/video_bench.sh).
     if (QLatin1String(format.videoCodec) == QLatin1String("libx264")) {
         const bool large = static_cast<long long>(size.width()) * size.height() > kManyPixels;
-        // Slices instead of frames in flight, and no look-ahead: a few
-        // pictures held at any size (veryfast holds dozens).
-        av_dict_set(options, "preset", large ? "ultrafast" : "veryfast", 0);
-        av_dict_set(options, "crf", "16", 0);
-        if (large) av_dict_set(options, "x264-params", "sliced-threads=1:rc-lookahead=0:sync-lookahead=0", 0);
+        if (!large) {
+            av_dict_set(options, "preset", "veryfast", 0);
+            av_dict_set(options, "crf", "16", 0);
+            return;
+        }
+        // Slices instead of frames in flight, no look-ahead, and a constant
+        // quantizer, which spares the quarter-size copies of every picture
+        // that rate control keeps: a few pictures held at any size.
+        av_dict_set(options, "preset", "ultrafast", 0);
+        av_dict_set(options, "qp", "16", 0);
+        av_dict_set(options, "x264-params", "sliced-threads=1:rc-lookahead=0:sync-lookahead=0", 0);
     } else {
         av_dict_set(options, "deadline", "realtime", 0);
         av_dict_set(options, "cpu-used", "8", 0);
