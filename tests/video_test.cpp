@@ -5,12 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
+#include <signal.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -96,6 +101,28 @@ std::vector<std::pair<long long, QString>> soundTicks(const QString& trace) {
     return ticks;
 }
 
+// Every file below `folder`, hidden ones too, with its size.
+QStringList filesUnder(const QString& folder) {
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        files << it.filePath() + QLatin1Char(' ') + QString::number(it.fileInfo().size());
+    }
+    files.sort();
+    return files;
+}
+
+int decodedPictures(const QString& video) {
+    return QString::fromUtf8(tool(QStringLiteral("ffprobe"),
+                                  {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-count_frames"),
+                                   QStringLiteral("-select_streams"), QStringLiteral("v:0"), QStringLiteral("-show_entries"),
+                                   QStringLiteral("stream=nb_read_frames"), QStringLiteral("-of"),
+                                   QStringLiteral("csv=p=0"), video}))
+        .trimmed()
+        .toInt();
+}
+
 class VideoOut : public ::testing::TestWithParam<const char*> {
 protected:
     void SetUp() override {
@@ -170,7 +197,8 @@ TEST_P(VideoOut, RoundOnePicturesBoxAndSounds) {
 
 INSTANTIATE_TEST_SUITE_P(Formats, VideoOut, ::testing::Values("mp4", "webm"));
 
-// Every bad input: one line, the exit code, and nothing under OUT's name or beside it.
+// Every bad input: one line, the exit code, and nothing under OUT's name or
+// beside it, wherever OUT was to go.
 TEST(VideoBadInput, OneLineAndNoFileLeft) {
     QTemporaryDir dir;
     QFile damaged(dir.filePath(QStringLiteral("damaged.krivol-replay")));
@@ -195,6 +223,7 @@ TEST(VideoBadInput, OneLineAndNoFileLeft) {
     const QString partial = dir.filePath(QStringLiteral("partial"));
     QDir().mkpath(partial);
     QFile::copy(QStringLiteral(KRIVOL_SOURCE_DIR "/tests/replays/corridor/KRIVOL02.BMP"), partial + QStringLiteral("/KRIVOL02.BMP"));
+    const QStringList before = filesUnder(dir.path());
     const std::vector<Case> cases = {
         {"unknown ending", {kLevel1, QStringLiteral("--video"), dir.filePath(QStringLiteral("out/v.avi"))}, 2, 0},
         {"bad --rounds", {kLevel1, QStringLiteral("--rounds"), QStringLiteral("3-2"), QStringLiteral("--video"), out}, 2, 0},
@@ -220,7 +249,165 @@ TEST(VideoBadInput, OneLineAndNoFileLeft) {
         if (c.exitCode == 1) {
             EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
         }
-        EXPECT_EQ(QDir(dir.filePath(QStringLiteral("out"))).entryList(QDir::Files | QDir::Hidden).size(), 0);
+        EXPECT_EQ(filesUnder(dir.path()), before);
+    }
+}
+
+// level1's recording as a game killed, crashed or cut off by a full disk
+// leaves it: the lines before line `lines`, then `tail`. Round 1 lasts 414
+// ticks and ends in line 28; round 2 starts at tick 415, and line 100 is
+// its key in tick 1411, so 996 of its ticks are known to have been played.
+QByteArray level1Cut(int lines, const QByteArray& tail) {
+    QFile file(kLevel1);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray text;
+    for (int i = 1; i < lines && !file.atEnd(); ++i) text += file.readLine();
+    return text + tail;
+}
+
+QByteArray level1Damaged() {
+    QFile file(kLevel1);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArrayList lines = file.readAll().split('\n');
+    lines[49] = "key 2 oops";
+    return lines.join('\n');
+}
+
+// A cut recording plays every round it holds, the unfinished one up to its
+// last known tick, and says once where and why it stops; --verify cannot
+// check that round; its video holds the last field under a caption, no end
+// box. A damaged line before the end still refuses it whole.
+TEST(CutRecording, PlaysChecksAndFilmsWhatItHolds) {
+    if (!hasFfmpeg()) GTEST_SKIP() << "ffmpeg is not installed";
+    struct Cut {
+        const char* what;
+        QByteArray text;
+        std::vector<long long> ticks;  // of each round; the last is unfinished
+        const char* note;              // empty: damaged, refused with `refusal`
+        const char* refusal;
+    };
+    const std::vector<Cut> cuts = {
+        {"no end line", level1Cut(28, {}), {400},
+         "round 1 is unfinished: the recording stops after its tick 400 (no end line)", ""},
+        {"cut mid-line", level1Cut(101, "key 2 1"), {414, 996},
+         "round 2 is unfinished: the recording stops after its tick 996 (line 101 is cut short and ignored)", ""},
+        {"round 1 whole, round 2 cut", level1Cut(101, {}), {414, 996},
+         "round 2 is unfinished: the recording stops after its tick 996 (no end line)", ""},
+        {"a damaged line in the middle", level1Damaged(), {}, "",
+         "line 50: expected \"key ROUND TICK down|up CODE\", got \"key 2 oops\""},
+    };
+    enum class Mode { replay, verify, video, videoRound1 };
+    const std::pair<Mode, const char*> modes[] = {
+        {Mode::replay, "replay"}, {Mode::verify, "--verify"}, {Mode::video, "--video"},
+        {Mode::videoRound1, "--video --rounds 1"}};
+    QTemporaryDir dir;
+    for (const Cut& cut : cuts) {
+        QFile file(dir.filePath(QStringLiteral("cut.krivol-replay")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(cut.text);
+        file.close();
+        for (const auto& [mode, name] : modes) {
+            SCOPED_TRACE(std::string(cut.what) + ", " + name);
+            const QString out = dir.filePath(QStringLiteral("videos/cut.mp4"));
+            QDir(dir.filePath(QStringLiteral("videos"))).removeRecursively();
+            QDir().mkpath(dir.filePath(QStringLiteral("videos")));
+            QStringList args{QStringLiteral("replay"), file.fileName()};
+            if (mode == Mode::verify) args << QStringLiteral("--verify");
+            if (mode == Mode::video || mode == Mode::videoRound1)
+                args << QStringLiteral("--video") << out << QStringLiteral("--scale") << QStringLiteral("1");
+            if (mode == Mode::videoRound1) args << QStringLiteral("--rounds") << QStringLiteral("1");
+            const auto run = runCli(args);
+
+            const bool damaged = !*cut.note;
+            const long long unfinished = damaged ? 0 : cut.ticks.back();
+            const QString said = damaged             ? QString::fromUtf8(cut.refusal)
+                                 : mode == Mode::verify ? QStringLiteral("round %1 is unfinished: nothing to compare after tick %2")
+                                                             .arg(cut.ticks.size()).arg(unfinished)
+                                                      : QString::fromUtf8(cut.note);
+            EXPECT_EQ(run.exitCode, damaged || mode == Mode::verify ? 1 : 0);
+            EXPECT_EQ(run.err, file.fileName() + QStringLiteral(": ") + said + QLatin1Char('\n'));
+            const QString lastRound = run.out.section(QLatin1Char('\n'), -2, -2);
+            if (!damaged) {
+                EXPECT_TRUE(lastRound.contains(QStringLiteral(" end=unfinished "))) << lastRound.toStdString();
+                EXPECT_TRUE(lastRound.endsWith(QStringLiteral(" ticks=%1").arg(unfinished))) << lastRound.toStdString();
+            }
+            EXPECT_EQ(run.out.count(QStringLiteral("round=")), static_cast<qsizetype>(cut.ticks.size()));
+
+            const QStringList left = QDir(dir.filePath(QStringLiteral("videos"))).entryList(QDir::Files | QDir::Hidden);
+            if (mode != Mode::video && mode != Mode::videoRound1) continue;
+            if (damaged) {
+                EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
+                continue;
+            }
+            EXPECT_EQ(left, QStringList{QStringLiteral("cut.mp4")});
+            const size_t rounds = mode == Mode::videoRound1 ? 1 : cut.ticks.size();
+            int pictures = 0;  // a picture every fourth tick from the setup on, then two seconds held
+            for (size_t r = 0; r < rounds; ++r) pictures += static_cast<int>(cut.ticks[r] / kTicksPerPicture) + 1 + kBoxPictures;
+            EXPECT_EQ(decodedPictures(out), pictures);
+            // The last picture: an end box's title bar, or the caption's band across the field.
+            const QImage last = decodedPicture(out, pictures - 1, dir.filePath(QStringLiteral("last.png")));
+            ASSERT_FALSE(last.isNull());
+            const bool held = rounds == cut.ticks.size();
+            const QRgb title = last.pixel(200, 250), band = last.pixel(20, 300);
+            EXPECT_EQ(qBlue(title) > 90 && qRed(title) < 40, !held) << std::hex << title;
+            EXPECT_EQ(qRed(band) > 220 && qGreen(band) > 220 && qBlue(band) > 220, held) << std::hex << band;
+        }
+    }
+}
+
+// From --scale 5 on, a picture has more pixels than 4K and the encoder is
+// told to hold few of them; the player is told it may not play everywhere.
+TEST(VideoScale, LargePicturesAreSaidAndStillWhole) {
+    if (!hasFfmpeg()) GTEST_SKIP() << "ffmpeg is not installed";
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("short.krivol-replay")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(level1Cut(8, {}));  // round 1 up to its tick 53
+    file.close();
+    for (const auto& [scale, said] : {std::pair{4, false}, std::pair{5, true}}) {
+        SCOPED_TRACE(scale);
+        const QString out = dir.filePath(QStringLiteral("v%1.mp4").arg(scale));
+        const auto run = runCli({QStringLiteral("replay"), file.fileName(), QStringLiteral("--video"), out,
+                                 QStringLiteral("--scale"), QString::number(scale)});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(run.err.contains(QStringLiteral("have more pixels than 3840 x 2160")), said) << run.err.toStdString();
+        EXPECT_EQ(run.err.count(QLatin1Char('\n')), said ? 2 : 1);
+        EXPECT_EQ(decodedPictures(out), 53 / kTicksPerPicture + 1 + kBoxPictures);
+    }
+}
+
+// Ctrl+C or a kill while the video is made: nothing half written is left
+// beside OUT, OUT keeps its bytes, and the exit code is the shells' own.
+TEST(VideoInterrupted, LeavesNoFileAndOutAsItWas) {
+    if (!hasFfmpeg()) GTEST_SKIP() << "ffmpeg is not installed";
+    for (const auto& [signal, code] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
+        SCOPED_TRACE(signal);
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("game.webm"));
+        QFile old(out);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("an older video");
+        old.close();
+        QProcess cli;
+        cli.start(QStringLiteral(KRIVOL_BIN_DIR "/krivol-cli"),
+                  {QStringLiteral("replay"), kLevel1, QStringLiteral("--video"), out});
+        ASSERT_TRUE(cli.waitForStarted());
+        // Once the file beside has pictures in it, the encoders are at work.
+        QElapsedTimer waited;
+        waited.start();
+        const auto beside = [&] {
+            const QFileInfoList files = QDir(dir.path()).entryInfoList(QDir::Files | QDir::Hidden);
+            return std::any_of(files.begin(), files.end(), [](const QFileInfo& f) { return f.isHidden() && f.size() > 0; });
+        };
+        while (!beside() && waited.elapsed() < 60000 && cli.state() == QProcess::Running) QThread::msleep(20);
+        ASSERT_TRUE(beside()) << "no file beside OUT";
+        ::kill(static_cast<pid_t>(cli.processId()), signal);
+        ASSERT_TRUE(cli.waitForFinished(60000));
+        EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(cli.exitCode(), code);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("game.webm")});
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), QByteArray("an older video"));
     }
 }
 

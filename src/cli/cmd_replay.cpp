@@ -1,5 +1,4 @@
 #include <QCommandLineParser>
-#include <QFile>
 
 #include "cli/cli_io.h"
 #include "cli/commands.h"
@@ -8,10 +7,7 @@
 #include "cli/replay_run.h"
 #include "cli/round_list.h"
 #include "cli/video_format.h"
-#include "cli/video/video_module.h"
-#include "files/local_path.h"
-#include "files/module_entry.h"
-#include "files/regular_file.h"
+#include "cli/video_run.h"
 
 namespace krivol {
 
@@ -24,12 +20,12 @@ struct ReplayOptionSet {
     QCommandLineOption trace = traceOption();
     QCommandLineOption frame = frameOption();
     QCommandLineOption verify{QStringLiteral("verify"),
-                              QStringLiteral("Exit 1 at the first round whose outcome, score or ticks differ.")};
+                              QStringLiteral("Exit 1 at the first round whose outcome, score or ticks differ, or that the recording does not finish.")};
     QCommandLineOption video{QStringLiteral("video"),
                              QStringLiteral("Write the rounds with their sounds as a video: OUT.mp4 or OUT.webm."),
                              QStringLiteral("OUT")};
     QCommandLineOption rounds{QStringLiteral("rounds"),
-                              QStringLiteral("Only these rounds in the video, such as 2,3 or 2-3."),
+                              QStringLiteral("Only these rounds in the video or the check, such as 2,3 or 2-3."),
                               QStringLiteral("LIST")};
     QCommandLineOption scale{QStringLiteral("scale"),
                              QStringLiteral("Every pixel of the video's field K by K (1 to 8, 2 unless given)."),
@@ -50,11 +46,11 @@ QString usage(const ReplayOptionSet& set) {
 // What is wrong with --video, --rounds and --scale, or empty.
 QString applyVideoOptions(const QCommandLineParser& parser, const ReplayOptionSet& set, ReplayOptions& o) {
     o.videoFile = parser.value(set.video);
-    if (o.videoFile.isEmpty()) {
-        if (parser.isSet(set.rounds) || parser.isSet(set.scale)) return QStringLiteral("--rounds and --scale need --video");
-        return {};
-    }
-    if (!videoFormatFor(o.videoFile)) return QStringLiteral("--video: OUT must end in .mp4 or .webm");
+    if (o.videoFile.isEmpty() && parser.isSet(set.scale)) return QStringLiteral("--scale needs --video");
+    if (o.videoFile.isEmpty() && !o.verify && parser.isSet(set.rounds))
+        return QStringLiteral("--rounds needs --video or --verify");
+    if (!o.videoFile.isEmpty() && !videoFormatFor(o.videoFile))
+        return QStringLiteral("--video: OUT must end in .mp4 or .webm");
     if (parser.isSet(set.rounds)) {
         const std::optional<std::set<int>> rounds = parseRoundList(parser.value(set.rounds));
         if (!rounds) return QStringLiteral("--rounds: expected round numbers such as 2,3 or 2-3");
@@ -92,26 +88,6 @@ std::optional<int> parseReplayOptions(const QStringList& args, ReplayOptions& o)
     return std::nullopt;
 }
 
-ReplayReading readReplayFile(const QString& path) {
-    QFile file;
-    if (const FileProblem problem = openForReading(path, file)) {
-        ReplayReading reading;
-        reading.error = QStringLiteral("cannot read the recording (%1)").arg(describe(problem));
-        return reading;
-    }
-    return readReplay(file);
-}
-
-// The video module's replay, or the one line that says why there is none.
-int replayToVideoFile(const ReplayOptions& o, const ReplayReading& reading, TraceOut& trace) {
-    QString why;
-    const auto toVideo = reinterpret_cast<ReplayToVideo>(
-        moduleEntry(programFolder(), QStringLiteral("krivol-video"), kReplayToVideoSymbol, why));
-    if (toVideo) return toVideo(o, reading, trace);
-    printErr(QStringLiteral("cannot make videos: the video module krivol-video.so: %1\n").arg(why));
-    return kExitFailed;
-}
-
 }  // namespace
 
 int runReplay(const QStringList& args, const DataFolders& folders) {
@@ -128,7 +104,7 @@ int runReplay(const QStringList& args, const DataFolders& folders) {
         printErr(trace.error() + QLatin1Char('\n'));
         return kExitFailed;
     }
-    const int code = o.videoFile.isEmpty() ? replayRecording(o, reading, trace) : replayToVideoFile(o, reading, trace);
+    const int code = o.videoFile.isEmpty() ? replayRecording(o, reading, trace) : replayToVideo(o, reading, trace);
     if (!trace.finish()) {
         printErr(trace.error() + QLatin1Char('\n'));
         return kExitFailed;

@@ -47,7 +47,7 @@ StartResult HeadlessRun::start(int round, const QString& levelFile) {
 }
 
 RoundEnd HeadlessRun::play(EventFeed& feed, long long lastTick) {
-    while (traceOk_ && clock_.running() && clock_.ticks() < lastTick) {
+    while (traceOk_ && clock_.running() && clock_.ticks() < lastTick && !(watcher_ && watcher_->stopAsked())) {
         feed.eventStep(clock_.nextTick(), session_.game);
         const RoundEnd end = session_.round.tick();
         clock_.tickPlayed();

@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "cli/tick_watcher.h"
 #include "cli/trace_out.h"
 #include "replay/session_clock.h"
 #include "round/session.h"
@@ -17,18 +18,6 @@ public:
     virtual ~EventFeed() = default;
     // Applies every input that takes effect in the event step of `tick`.
     virtual void eventStep(long long tick, Game& game) = 0;
-};
-
-// Sees what the window would show: the field after a round's setup and after
-// each of its ticks, then each end box over the field as the last tick left
-// it; with the sounds requested since the last thing shown.
-class TickWatcher {
-public:
-    virtual ~TickWatcher() = default;
-    virtual void shown(const Session& session, const SessionClock& clock, const QStringList& sounds) = 0;
-    virtual void boxShown(const Session& session, const QString& text, const QStringList& sounds) = 0;
-    // The round is over, or the replay stops playing it.
-    virtual void stopped() {}
 };
 
 // Drives rounds without a window, the way the window's start button and
@@ -47,6 +36,7 @@ public:
     void watch(TickWatcher* watcher) { watcher_ = watcher; }
 
     Game& game() { return session_.game; }
+    const Session& session() const { return session_; }
     const GameState& state() const { return session_.s; }
     const SessionClock& clock() const { return clock_; }
     // False once a trace line could not be written; the run plays no further.

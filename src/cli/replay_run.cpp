@@ -1,5 +1,7 @@
 #include "cli/replay_run.h"
 
+#include <algorithm>
+
 #include "cli/cli_io.h"
 #include "cli/commands.h"
 #include "cli/round_summary.h"
@@ -43,22 +45,21 @@ class ReplayRun {
 public:
     ReplayRun(const ReplayOptions& o, const ReplayReading& reading, TraceOut& trace, TickWatcher* watcher)
         : o_(o), reading_(reading), records_(reading.recording.records),
-          run_(reading.recording.seed, o.folders, trace, !o.framePng.isEmpty()), feed_(records_, o.folders) {
+          run_(reading.recording.seed, o.folders, trace, !o.framePng.isEmpty()), feed_(records_, o.folders),
+          watcher_(watcher) {
         run_.watch(watcher);
     }
 
     int run() {
+        if (const QString error = checkRoundsExist(o_, reading_); !error.isEmpty()) return failed(error);
         for (size_t i = 0; i < records_.size(); ++i) {
             if (records_[i].kind != Record::Kind::start) continue;
+            if (stopAsked()) return kExitFailed;
             const int code = playRound(i);
             if (code != kExitOk) return code;
         }
-        if (reading_.cutShort) {
-            printErr(QStringLiteral("%1: the recording stops early (%2); replayed up to tick %3\n")
-                         .arg(o_.file, reading_.cutShort->why)
-                         .arg(reading_.cutShort->lastTick));
-            return kExitFailed;
-        }
+        // Nothing more can be told of what the file has lost.
+        if (reading_.cutShort) printErr(QStringLiteral("%1: %2\n").arg(o_.file, describe(*reading_.cutShort)));
         return kExitOk;
     }
 
@@ -77,11 +78,20 @@ private:
         if (!started.started) return failed(QStringLiteral("cannot replay round %1: %2").arg(start.round).arg(started.error));
         const Record* end = endOf(startAt);
         const RoundEnd reached = run_.play(feed_, end ? end->tick : reading_.cutShort->lastTick);
-        if (!run_.traceOk()) return kExitFailed;
+        if (!run_.traceOk() || stopAsked()) return kExitFailed;
+        if (!end && reached == RoundEnd::None && watcher_) watcher_->cutShown(run_.session(), cutShortCaption());
         const bool closed = end && end->outcome == Outcome::closed;
         printSummary(summarize(run_, level.path, reached, QLatin1String(closed ? "closed" : "unfinished")));
-        return end ? compare(*end, reached) : kExitOk;
+        if (end) return compare(*end, reached);
+        if (!checked(start.round)) return kExitOk;
+        return failed(QStringLiteral("%1: round %2 is unfinished: nothing to compare after tick %3")
+                          .arg(o_.file)
+                          .arg(start.round)
+                          .arg(run_.clock().roundTicks()));
     }
+
+    bool stopAsked() const { return watcher_ && watcher_->stopAsked(); }
+    bool checked(int round) const { return o_.verify && (o_.rounds.empty() || o_.rounds.count(round) > 0); }
 
     // The timeline of the recording holds only while the rounds last as long
     // as they did; --verify asks for outcome and score as well.
@@ -91,13 +101,14 @@ private:
         const long long ticks = run_.clock().roundTicks();
         if (outcome == end.outcome && score == end.score && ticks == end.ticks) return kExitOk;
         const bool timelineHolds = outcome == end.outcome && ticks == end.ticks;
+        const bool strict = checked(end.round);
         QString text = QStringLiteral("%1: round %2 differs from the recording: recorded %3; replayed %4")
                            .arg(o_.file)
                            .arg(end.round)
                            .arg(told(end.outcome, end.score, end.ticks), told(outcome, score, ticks));
-        if (!timelineHolds && !o_.verify) text += QStringLiteral("; the rest cannot follow it");
+        if (!timelineHolds && !strict) text += QStringLiteral("; the rest cannot follow it");
         printErr(text + QLatin1Char('\n'));
-        return timelineHolds && !o_.verify ? kExitOk : kExitFailed;
+        return timelineHolds && !strict ? kExitOk : kExitFailed;
     }
 
     const Record* endOf(size_t startAt) const {
@@ -121,9 +132,22 @@ private:
     const std::vector<Record>& records_;
     HeadlessRun run_;
     ReplayFeed feed_;
+    TickWatcher* watcher_;
 };
 
 }  // namespace
+
+int countRounds(const ReplayReading& reading) {
+    const auto& records = reading.recording.records;
+    return static_cast<int>(
+        std::count_if(records.begin(), records.end(), [](const Record& r) { return r.kind == Record::Kind::start; }));
+}
+
+QString checkRoundsExist(const ReplayOptions& o, const ReplayReading& reading) {
+    const int rounds = countRounds(reading);
+    if (o.rounds.empty() || *o.rounds.rbegin() <= rounds) return {};
+    return QStringLiteral("%1: there is no round %2; the recording holds %3").arg(o.file).arg(*o.rounds.rbegin()).arg(rounds);
+}
 
 int replayRecording(const ReplayOptions& o, const ReplayReading& reading, TraceOut& trace, TickWatcher* watcher) {
     ReplayRun run(o, reading, trace, watcher);

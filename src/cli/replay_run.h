@@ -33,9 +33,13 @@ struct ReplayOptions {
     QString framePng;
     bool verify = false;
     QString videoFile;
-    std::set<int> rounds;  // of the video; empty: all
+    std::set<int> rounds;  // of the video and the check; empty: all
     int scale = 2;
 };
+
+int countRounds(const ReplayReading& reading);
+// Why --rounds asks for more rounds than the recording holds, or empty.
+QString checkRoundsExist(const ReplayOptions& o, const ReplayReading& reading);
 
 // Replays a recording headless: one summary line per round on standard
 // output (unless the trace goes there), every problem in one line on stderr.

@@ -1,9 +1,11 @@
 #include "replay/replay_reader.h"
 
+#include <QFile>
 #include <QList>
 
 #include "files/line_reader.h"
 #include "files/local_path.h"
+#include "files/regular_file.h"
 #include "replay/replay_text.h"
 #include "state/level.h"
 
@@ -113,6 +115,7 @@ public:
     long long ticks() const { return ticksBefore_; }
     // Ticks known to have been played when the file stops in a round.
     long long playedSoFar() const { return std::max(startTick_, lastEventTick_) - 1; }
+    long long roundStart() const { return startTick_; }
 
 private:
     QString takeEvent(const Record& r);
@@ -244,7 +247,8 @@ bool Reader::nextWords(QList<QByteArray>& words, QByteArray& raw) {
             return false;
         }
         if (!lines_.lineWasEnded()) {
-            result_.cutShort = ReplayReading::CutShort{at(QStringLiteral("cut short in the middle")), 0};
+            result_.cutShort = ReplayReading::CutShort{};
+            result_.cutShort->cutLine = lines_.lineNumber();
             return false;
         }
         const QByteArray line = raw.trimmed();
@@ -281,16 +285,37 @@ void Reader::finish() {
     }
     if (!timeline_.running() && !result_.cutShort) return;
     ReplayReading::CutShort cut = result_.cutShort.value_or(ReplayReading::CutShort{});
+    cut.round = timeline_.round();
+    cut.unfinished = timeline_.running();
     cut.lastTick = timeline_.running() ? timeline_.playedSoFar() : timeline_.ticks();
-    if (timeline_.running()) {
-        const QString noEnd = QStringLiteral("round %1 has no end line").arg(timeline_.round());
-        cut.why = cut.why.isEmpty() ? noEnd : cut.why + QStringLiteral(", ") + noEnd;
-    }
+    if (cut.unfinished) cut.roundTicks = cut.lastTick - timeline_.roundStart() + 1;
     result_.cutShort = cut;
 }
 
 }  // namespace
 
 ReplayReading readReplay(QIODevice& device) { return Reader(device).read(); }
+
+ReplayReading readReplayFile(const QString& path) {
+    QFile file;
+    if (const FileProblem problem = openForReading(path, file)) {
+        ReplayReading reading;
+        reading.error = QStringLiteral("cannot read the recording (%1)").arg(describe(problem));
+        reading.fileProblem = problem;
+        return reading;
+    }
+    return readReplay(file);
+}
+
+QString describe(const ReplayReading::CutShort& cut) {
+    const QString why = cut.cutLine ? QStringLiteral("line %1 is cut short and ignored").arg(cut.cutLine)
+                                    : QStringLiteral("no end line");
+    if (cut.round == 0) return QStringLiteral("the recording stops before its first round (%1)").arg(why);
+    if (!cut.unfinished) return QStringLiteral("the recording stops after round %1 (%2)").arg(cut.round).arg(why);
+    return QStringLiteral("round %1 is unfinished: the recording stops after its tick %2 (%3)")
+        .arg(cut.round)
+        .arg(cut.roundTicks)
+        .arg(why);
+}
 
 }  // namespace krivol

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <utility>
 
+#include "render/counter_look.h"
 #include "render/surfaces.h"
 #include "shell/form_look.h"
 #include "shell/frame_box.h"
@@ -22,7 +23,8 @@ struct Place {
 };
 
 // The designer's places in pixels; a control inside a frame is placed
-// relative to the frame. PicS moves out of sight at start-up.
+// relative to the frame. PicS moves out of sight at start-up. The counters
+// take their size from their look.
 constexpr Place kPlaces[] = {
     {"Frame2", 5, 364, 140, 194},   {"Pic_inf", 7, 67, 12, 120},   {"Label9", 23, 142, 94, 28},
     {"Label8", 23, 119, 94, 18},    {"Label7", 23, 84, 74, 29},    {"Label6", 23, 66, 102, 18},
@@ -31,8 +33,8 @@ constexpr Place kPlaces[] = {
     {"Frame1", 17, 9, 121, 181},    {"PicLOAD", 32, 114, 52, 52},  {"OptKri(3)", 11, 81, 86, 16},
     {"OptKri(2)", 11, 59, 86, 16},  {"OptKri(1)", 11, 37, 86, 16}, {"OptKri(0)", 11, 16, 86, 16},
     {"PicBUF", -630, 41, 602, 602}, {"Command1", 38, 200, 83, 21}, {"Pic1", 150, 8, 602, 602},
-    {"Label4", 47, 290, 59, 16},    {"Label3", 52, 235, 47, 16},   {"Lab_P", 40, 311, 67, 26},
-    {"Label1", 30, 254, 89, 26},
+    {"Label4", 47, 290, 59, 16},    {"Label3", 52, 235, 47, 16},   {"Lab_P", 40, 311, 0, 0},
+    {"Label1", 30, 254, 0, 0},
 };
 
 // Not a designer control: the line under the preview inside Frame1.
@@ -112,22 +114,24 @@ void buildLevelChoice(QWidget& form, const Surfaces& pics, FormControls& c) {
 }
 
 // The score and shots boxes: sunken one-pixel frame, large bold digits.
-QLabel* makeCounter(QWidget& form, const char* name, Qt::Alignment alignment) {
+QLabel* makeCounter(QWidget& form, const char* name, const CounterLook& look) {
     auto* label = makeLabel(&form, name, QStringLiteral("0"));
+    label->resize(look.box);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setLineWidth(1);
-    label->setAlignment(alignment | Qt::AlignTop);
+    label->setAlignment(look.align | Qt::AlignTop);
     label->setFont(counterFont());
+    if (look.ownPaper) setBackgroundColour(*label, look.paper);
+    setTextColour(*label, look.ink);
     return label;
 }
 
 void buildScoreBoxes(QWidget& form, FormControls& c) {
-    makeLabel(&form, "Label4", translated(QT_TRANSLATE_NOOP("Form1", "Патронов")));
-    makeLabel(&form, "Label3", translated(QT_TRANSLATE_NOOP("Form1", "Очки")))->setFont(headingFont());
-    c.Lab_P = makeCounter(form, "Lab_P", Qt::AlignRight);
-    c.Label1 = makeCounter(form, "Label1", Qt::AlignHCenter);
-    setBackgroundColour(*c.Label1, Qt::white);
-    setTextColour(*c.Label1, QColor(192, 0, 192));
+    const CounterLook score = scoreLook(), shots = shotsLook();
+    makeLabel(&form, "Label4", shots.caption)->setFont(shots.captionFont);
+    makeLabel(&form, "Label3", score.caption)->setFont(score.captionFont);
+    c.Lab_P = makeCounter(form, "Lab_P", shots);
+    c.Label1 = makeCounter(form, "Label1", score);
 }
 
 }  // namespace

@@ -19,7 +19,8 @@ ReplayDirector::ReplayDirector(Form1& form, ReplayReading reading, QString file,
 void ReplayDirector::begin() {
     if (!reading_.error.isEmpty()) {  // the game is the player's then
         finish(QStringLiteral("Повтор невозможен"), true,
-               QStringLiteral("Запись %1 не воспроизвести:\n%2").arg(file_, reading_.error));
+               QStringLiteral("Запись %1 не воспроизвести:\n%2")
+                   .arg(file_, reading_.fileProblem ? russianFileReason(reading_.fileProblem) : reading_.error));
         return;
     }
     form_.lockPlayerInput();
@@ -36,7 +37,7 @@ void ReplayDirector::goOnIdle() {
         }
         apply(records_[next_]);
     }
-    if (reading_.cutShort) finish(QStringLiteral("Повтор окончен: запись обрывается"), true);
+    if (reading_.cutShort) finish(QStringLiteral("Повтор окончен: ") + cutShortCaption(), true);
     else finish(QStringLiteral("Повтор окончен"), false);
 }
 
@@ -103,7 +104,7 @@ void ReplayDirector::endRecordedRound(RoundEnd end) {
     clock_.roundEnded();
     if (!end_) {
         form_.stopRounds();
-        finish(QStringLiteral("Повтор окончен: запись обрывается"), true);
+        finish(QStringLiteral("Повтор окончен: ") + cutShortCaption(), true);
         return;
     }
     const bool same = outcomeOf(end) == end_->outcome && clock_.roundTicks() == end_->ticks &&

@@ -1,27 +1,10 @@
 #include "shell/replay_hookup.h"
 
-#include <QFile>
-
-#include "files/regular_file.h"
 #include "shell/form1.h"
 #include "shell/replay_director.h"
 #include "shell/replay_recorder.h"
 
 namespace krivol {
-
-namespace {
-
-ReplayReading readReplayFile(const QString& path) {
-    QFile file;
-    if (const FileProblem problem = openForReading(path, file)) {
-        ReplayReading reading;
-        reading.error = describe(problem);
-        return reading;
-    }
-    return readReplay(file);
-}
-
-}  // namespace
 
 ReplayHookup::ReplayHookup(QString recordPath, QString replayPath)
     : recordPath_(std::move(recordPath)), replayPath_(std::move(replayPath)) {

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 
+#include "render/end_box_look.h"
 #include "shell/damage_join.h"
 #include "shell/picture_box.h"
 
@@ -18,9 +19,12 @@ namespace {
 
 void showEndBox(QWidget& parent, const QString& text) {
     const QPointer<QWidget> had = QApplication::focusWidget();
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("krivol"), text, QMessageBox::Ok, &parent);
+    QMessageBox box(QMessageBox::NoIcon, endBoxTitle(), text, QMessageBox::Ok, &parent);
     box.setObjectName(QStringLiteral("endBox"));
-    if (QAbstractButton* ok = box.button(QMessageBox::Ok)) ok->setIcon(QIcon());  // a plain OK, as the game had
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok)) {
+        ok->setIcon(QIcon());  // a plain OK, as the game had
+        ok->setText(endBoxButton());
+    }
     box.exec();
     // Some desktops leave the keyboard with whatever window lies under the
     // pointer once the box is gone; the next round is steered from here.

@@ -125,6 +125,34 @@ TEST_F(WindowReplay, AGameRecordedInTheWindowReplaysAlikeHeadlessAndInTheWindow)
     EXPECT_EQ(ticks_, closedTicks_);
     EXPECT_FALSE(form.ticking());
     EXPECT_EQ(note(), QStringLiteral("Повтор окончен: здесь окно было закрыто"));
+
+    // Cut inside round 1, as a killed game leaves it: the window stops where krivol-cli does.
+    QFile whole(path);
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QByteArray text = whole.readAll();
+    const QString cutPath = folder() + QStringLiteral("/cut.krivol-replay");
+    QFile cut(cutPath);
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(text.left(text.indexOf("end 1")));
+    cut.close();
+    cli.start(QStringLiteral(KRIVOL_BIN_DIR "/krivol-cli"), {"replay", cutPath, "--levels", folder()});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    const QByteArrayList said = cli.readAllStandardOutput().trimmed().split(' ');
+    ASSERT_EQ(said.size(), 5);
+    ASSERT_EQ(said[2], "end=unfinished");
+    Form1& cutForm = open(kSeed);
+    ReplayDirector cutDirector(cutForm, readFile(cutPath), cutPath, 0);
+    cutForm.addWatcher(cutDirector);
+    ticks_ = 0;
+    countTicks();
+    const size_t boxes = boxes_.seen.size();
+    cutDirector.begin();
+    ASSERT_TRUE(waitUntil([&] { return cutDirector.done(); }, 20000));
+    EXPECT_EQ("ticks=" + QByteArray::number(ticks_), said[4]);
+    EXPECT_EQ("score=" + QByteArray::number(cutForm.state().SCORE), said[3]);
+    EXPECT_EQ(boxes_.seen.size(), boxes);
+    EXPECT_EQ(note(), QStringLiteral("Повтор окончен: запись обрывается"));
 }
 
 TEST_F(WindowReplay, ARecordingThatCannotBeWrittenIsSaidOnceAndTheGamePlaysOn) {

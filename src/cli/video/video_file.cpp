@@ -18,13 +18,27 @@ AVSampleFormat floatFormatOf(const AVCodec* codec) {
     return AV_SAMPLE_FMT_NONE;
 }
 
-void setVideoOptions(const VideoFormat& format, AVDictionary** options) {
+// Above this many pixels a picture, x264's look-ahead and frame threads
+// would hold dozens of them: 2.4 GB at --scale 8.
+constexpr long long kManyPixels = 2'000'000;
+
+void setVideoOptions(const VideoFormat& format, QSize size, AVDictionary** options) {
     // Flat colours on a still maze: the encoders' fastest settings that keep
     // one-pixel details true. Tuned by encoding a whole round of a shipped
     // level (bench/video_bench.sh).
     if (QLatin1String(format.videoCodec) == QLatin1String("libx264")) {
-        av_dict_set(options, "preset", "veryfast", 0);
-        av_dict_set(options, "crf", "16", 0);
+        const bool large = static_cast<long long>(size.width()) * size.height() > kManyPixels;
+        if (!large) {
+            av_dict_set(options, "preset", "veryfast", 0);
+            av_dict_set(options, "crf", "16", 0);
+            return;
+        }
+        // Slices instead of frames in flight, no look-ahead, and a constant
+        // quantizer, which spares the quarter-size copies of every picture
+        // that rate control keeps: a few pictures held at any size.
+        av_dict_set(options, "preset", "ultrafast", 0);
+        av_dict_set(options, "qp", "16", 0);
+        av_dict_set(options, "x264-params", "sliced-threads=1:rc-lookahead=0:sync-lookahead=0", 0);
     } else {
         av_dict_set(options, "deadline", "realtime", 0);
         av_dict_set(options, "cpu-used", "8", 0);
@@ -94,7 +108,7 @@ QString VideoFile::openVideo(const VideoFormat& format, QSize size, int scale) {
     c.color_trc = AVCOL_TRC_SMPTE170M;
     c.color_range = AVCOL_RANGE_MPEG;
     AVDictionary* options = nullptr;
-    setVideoOptions(format, &options);
+    setVideoOptions(format, scaler_->size(), &options);
     av_dict_set(&options, "threads", "auto", 0);  // libvpx would take one thread
     if (QString error = openStream(video_, codec, &options); !error.isEmpty()) return error;
     picture_.reset(av_frame_alloc());

@@ -31,6 +31,7 @@ public:
 
     // `size`, of the pictures before scaling, must be even both ways.
     QString open(const QString& path, const VideoFormat& format, QSize size, int scale);
+    QSize size() const { return scaler_ ? scaler_->size() : QSize(); }  // scaled, once open
     QString writePicture(const QImage& picture);  // RGB32 of the opened size
     QString writeSound(const float* samples, int count);
     // Drains the encoders, finishes and closes the file.

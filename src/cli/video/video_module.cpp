@@ -1,9 +1,11 @@
-#include "cli/video/video_module.h"
+#include <memory>
 
-#include "cli/video/video_run.h"
+#include "cli/video/video_recorder.h"
 
-// The exported entry; its type is krivol::ReplayToVideo.
-extern "C" Q_DECL_EXPORT int krivolReplayToVideo(const krivol::ReplayOptions& o, const krivol::ReplayReading& reading,
-                                                 krivol::TraceOut& trace) {
-    return krivol::replayToVideo(o, reading, trace);
+// The exported entry; its type is krivol::MakeVideoWriter.
+extern "C" Q_DECL_EXPORT krivol::VideoWriter* krivolMakeVideoWriter(const krivol::VideoSettings& settings,
+                                                                    QString& error) {
+    auto recorder = std::make_unique<krivol::VideoRecorder>(settings.sounds);
+    error = recorder->open(settings);
+    return error.isEmpty() ? recorder.release() : nullptr;
 }

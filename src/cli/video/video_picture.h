@@ -19,6 +19,8 @@ public:
     const QImage& current() const { return picture_; }
     // The last picture composed, under an end box with `text`.
     QImage withBox(const QString& text) const;
+    // The last picture composed, under a caption across the field.
+    QImage withCaption(const QString& caption) const;
 
 private:
     QImage bar_;      // the bar without its numbers

@@ -2,38 +2,47 @@
 
 namespace krivol {
 
-VideoRecorder::VideoRecorder(VideoFile& file, SoundTrack& track, std::set<int> rounds, ProgressLine& progress)
-    : file_(file), track_(track), rounds_(std::move(rounds)), progress_(progress) {}
+QString VideoRecorder::open(const VideoSettings& settings) {
+    return file_.open(settings.path, settings.format, picture_.size(), settings.scale);
+}
 
 void VideoRecorder::shown(const Session& session, const SessionClock& clock, const QStringList& sounds) {
     const long long tick = clock.roundTicks();
     if (tick == 0) {
         flush();
-        showing_ = rounds_.empty() || rounds_.count(clock.round()) > 0;
-        if (showing_) ++roundsShown_;
         roundStart_ = pictures_ * kSamplesPerFrame;
     }
-    if (!showing_ || !error_.isEmpty()) return;
+    if (!error_.isEmpty()) return;
     for (const QString& name : sounds) track_.request(name, roundStart_ + tick * kSamplesPerTick);
-    if (tick > 0) progress_.tick(roundsShown_, ++ticksShown_);
     if (tick % kTicksPerFrame != 0) return;
     flush();
     compose(session);
 }
 
 void VideoRecorder::boxShown(const Session& session, const QString& text, const QStringList& sounds) {
-    if (!showing_ || !error_.isEmpty()) return;
+    if (!error_.isEmpty()) return;
     flush();
-    compose(session);  // the last tick, which an odd count has not shown yet
-    waiting_ = false;
     for (const QString& name : sounds) track_.request(name, pictures_ * kSamplesPerFrame);
-    const QImage boxed = picture_.withBox(text);
-    for (int i = 0; i < kBoxFrames; ++i) write(boxed);
+    hold(session, &VideoPicture::withBox, text);
+}
+
+void VideoRecorder::cutShown(const Session& session, const QString& caption) {
+    if (!error_.isEmpty()) return;
+    flush();
+    hold(session, &VideoPicture::withCaption, caption);
+}
+
+void VideoRecorder::hold(const Session& session, QImage (VideoPicture::*held)(const QString&) const,
+                         const QString& text) {
+    compose(session);  // the last tick, which a count not a multiple of four has not shown yet
+    waiting_ = false;
+    const QImage picture = (picture_.*held)(text);
+    for (int i = 0; i < kHeldFrames; ++i) write(picture);
 }
 
 QString VideoRecorder::finish() {
     flush();
-    progress_.endLine();
+    if (error_.isEmpty()) error_ = file_.finish();
     return error_;
 }
 
