@@ -5,7 +5,7 @@
 namespace krivol::test {
 
 VirtualPad::VirtualPad() {
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // SDL is the game's to start, with its hints; this only adds a user.
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
         std::fprintf(stderr, "virtual pad: %s\n", SDL_GetError());
         return;
@@ -30,6 +30,10 @@ VirtualPad::VirtualPad() {
 VirtualPad::~VirtualPad() {
     unplug();
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+bool VirtualPad::opened() const {
+    return joystick_ && SDL_GameControllerFromInstanceID(SDL_JoystickInstanceID(joystick_)) != nullptr;
 }
 
 void VirtualPad::button(SDL_GameControllerButton b, bool down) {

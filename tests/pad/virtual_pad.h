@@ -13,6 +13,8 @@ public:
     VirtualPad& operator=(const VirtualPad&) = delete;
 
     bool attached() const { return joystick_ != nullptr; }
+    // Whether someone in the process (the game) has opened it as a controller.
+    bool opened() const;
     void button(SDL_GameControllerButton b, bool down);
     void axis(SDL_GameControllerAxis a, int value);
     // As pulling the cable: the pad is gone at the next look.

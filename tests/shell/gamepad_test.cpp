@@ -126,11 +126,14 @@ protected:
             seen.runningBefore = form_->round().running();
             seen_.lines.clear();
             push(pad(), input, true);
-            look();
-            spin(30);  // a Start is queued
+            // The window's own looks at the pads, between ticks or at each.
+            lookedAt([&] {
+                return s().KK != seen.KK || s().N_KRI != seen.levelBefore ||
+                       form_->round().running() != seen.runningBefore || !QApplication::activeModalWidget() != (mode != PadMode::endBox);
+            });
             seen.heldKK = s().KK, seen.heldKKU = s().KKU;
             push(pad(), input, false);
-            look();
+            lookedAt([&] { return s().KKU != seen.heldKKU; });
             seen.afterKKU = s().KKU;
             seen.levelAfter = s().N_KRI;
             seen.startedAfter = form_->round().running() && !seen.runningBefore;
@@ -147,6 +150,13 @@ protected:
         case PadMode::endBox: inEndBox(act); break;
         }
         return seen;
+    }
+
+    // Until `reacted` holds, or long enough for a dozen looks at the pads.
+    static void lookedAt(const std::function<bool()>& reacted) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!reacted() && clock.elapsed() < 300) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
 
     // Runs `act` while the end box of a round lost in tick 60 is open, then

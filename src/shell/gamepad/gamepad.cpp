@@ -57,8 +57,9 @@ void Gamepad::startIdle() {
 }
 
 void Gamepad::tickPlayed(RoundEnd end) {
-    // The end box is next: it is answered from the idle look.
-    if (end != RoundEnd::None) startIdle();
+    // The end box is next, while the round still counts as running: it is
+    // answered from the idle look.
+    if (end != RoundEnd::None && source_) idle_.start();
 }
 
 void Gamepad::poll() {
