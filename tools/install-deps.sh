@@ -8,6 +8,7 @@ play=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 qt6-wayland
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libswresample-dev
+  libsdl2-dev libsdl2-2.0-0
   fonts-dejavu-core
 )
 tests=(

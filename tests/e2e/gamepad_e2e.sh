@@ -4,7 +4,8 @@
 # preloaded driver. Старт, walking, a second pad holding with the first, an
 # unplugged pad letting go, a shot, the victory box answered with A, the next
 # level chosen with the D-pad and started with Start; the recording of it
-# replays headless alike; SIGTERM still ends a game whose pads are open.
+# replays headless alike; SIGTERM still ends a game whose pads are open; and
+# without SDL the game starts all the same.
 #   tests/e2e/gamepad_e2e.sh BINARY_DIR PAD_DRIVER.so
 # Exit 0 pass, 1 fail, 77 skip. KRIVOL_E2E_SHOTS=DIR keeps the screenshots.
 set -u
@@ -117,5 +118,17 @@ tap 0 start
 xvfb_wait_until look term started || fail "Start on the pad did not start a round"
 kill -TERM "$game_pid"
 xvfb_wait_until eval '! kill -0 "$game_pid"' || fail "SIGTERM did not end the game"
+game_pid=
+# Without SDL (an empty library in its place) the game starts as before, with
+# one line on standard error.
+mkdir "$work/nosdl"
+c++ -shared -o "$work/nosdl/libSDL2-2.0.so.0" -x c++ /dev/null || fail "no empty library"
+LD_LIBRARY_PATH="$work/nosdl" QT_QPA_PLATFORM=xcb "$work/krivol" --seed 1 >"$work/krivol.log" 2>&1 &
+game_pid=$!
+win=$(xvfb_window '^Krivol v2\.32$' "$game_pid") || fail "no game window without SDL"
+xvfb_wait_until grep -q 'no gamepad' "$work/krivol.log" || fail "no word of the missing SDL"
+[ "$(grep -c gamepad "$work/krivol.log")" = 1 ] || fail "more than one line on the missing SDL"
+xvfb_close "$win"
+xvfb_wait_until eval '! kill -0 "$game_pid"' || fail "the game without SDL did not close"
 game_pid=
 echo "PASS"

@@ -287,6 +287,14 @@ TEST_F(PadWindow, SaysWhichPadCameAndWent) {
     EXPECT_TRUE(form_->findChild<QLabel*>(QStringLiteral("previewStatus"))->isVisible());
 }
 
+TEST(PadModule, FoundBesideTheProgramOrNoPad) {
+    const struct {
+        const char* folder;
+        bool found;
+    } cases[] = {{KRIVOL_BIN_DIR, true}, {KRIVOL_BIN_DIR "/no-such-folder", false}};
+    for (const auto& c : cases) EXPECT_EQ(loadPads(QString::fromUtf8(c.folder)) != nullptr, c.found) << c.folder;
+}
+
 }  // namespace
 }  // namespace krivol::test
 

@@ -19,19 +19,19 @@ namespace {
 constexpr int kIdlePollMs = 16;
 constexpr int kLineShownMs = 4000;
 
-std::unique_ptr<PadSource> padsFromModule() {
+}  // namespace
+
+std::unique_ptr<PadSource> loadPads(const QString& programFolder) {
     QString why;
     std::unique_ptr<PadSource> pads;
     if (const auto open = reinterpret_cast<OpenPads>(
-            moduleEntry(programFolder(), QStringLiteral("krivol-gamepad"), kOpenPadsSymbol, why)))
+            moduleEntry(programFolder, QStringLiteral("krivol-gamepad"), kOpenPadsSymbol, why)))
         open(pads, why);
     if (!pads)
         std::fprintf(stderr, "krivol: no gamepad: the gamepad module krivol-gamepad.so: %s\n",
                      why.toLocal8Bit().constData());
     return pads;
 }
-
-}  // namespace
 
 Gamepad::Gamepad(Form1& form) : form_(form) {
     idle_.setInterval(kIdlePollMs);
@@ -49,7 +49,7 @@ void Gamepad::open(std::unique_ptr<PadSource> source) {
 }
 
 void Gamepad::loadModule() {
-    if (!source_) open(padsFromModule());
+    if (!source_) open(loadPads(programFolder()));
 }
 
 void Gamepad::startIdle() {

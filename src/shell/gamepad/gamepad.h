@@ -14,6 +14,10 @@ namespace krivol {
 
 class Form1;
 
+// The pads of the module beside the program in `programFolder`; null, with
+// one line on standard error, without the module or SDL.
+std::unique_ptr<PadSource> loadPads(const QString& programFolder);
+
 // The window's game controllers. The pad module is loaded once the window
 // has shown its first frame; without it (or without SDL) there is no pad and
 // one line on standard error. The pads are looked at before every tick of a

@@ -29,12 +29,20 @@ constexpr Row kMap[] = {
 QString said(const PadAction& a) {
     switch (a.kind) {
     case K::none: return QStringLiteral("-");
-    case K::key: return a.code == key::kFire ? QStringLiteral("\"1\" (shoot)") : QStringLiteral("that arrow");
+    case K::key: {
+        static const char* const keys[] = {"Left", "Up", "Right", "Down"};
+        if (a.code >= key::kLeft && a.code <= key::kDown) return QLatin1String(keys[a.code - key::kLeft]);
+        return QStringLiteral("\"1\" (shoot)");
+    }
     case K::levelStep: return a.code < 0 ? QStringLiteral("level above") : QStringLiteral("level below");
     case K::start: return QStringLiteral("Старт");
     case K::closeBox: return QStringLiteral("OK");
     }
     return {};
+}
+
+QString columns(const QString& a, const QString& b, const QString& c, const QString& d) {
+    return QStringLiteral("  %1 %2 %3 %4\n").arg(a.leftJustified(21), b.leftJustified(13), c.leftJustified(15), d);
 }
 
 }  // namespace
@@ -53,10 +61,11 @@ PadAction padAction(PadButton button, PadMode mode) {
 }
 
 QString padHelp() {
-    QString text = QStringLiteral("Game controllers (any that SDL knows), in a round / between rounds / in an end box:\n");
+    QString text = QStringLiteral("Game controllers (any that SDL knows; while a replay plays they do nothing):\n") +
+                   columns(QStringLiteral("button"), QStringLiteral("in a round"), QStringLiteral("between rounds"),
+                           QStringLiteral("in an end box"));
     for (const Row& r : kMap)
-        text += QStringLiteral("  %1 %2 / %3 / %4\n")
-                    .arg(QString::fromUtf8(r.name).leftJustified(21), said(r.round), said(r.idle), said(r.endBox));
+        text += columns(QString::fromUtf8(r.name), said(r.round), said(r.idle), said(r.endBox));
     return text;
 }
 
