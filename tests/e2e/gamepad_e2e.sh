@@ -105,7 +105,10 @@ await '^start 2 [0-9]+ KRIVOL02'
 sleep 1
 xvfb_close "$win" || fail "could not close the window"
 xvfb_wait_until eval '! kill -0 "$game_pid"' || fail "the game still runs after its window was closed"
+wait "$game_pid"
+status=$?
 game_pid=
+[ $status = 0 ] || fail "the game exited with $status after its window was closed"
 exec 9>&-
 "$bin_dir/krivol-cli" replay --verify "$rec" --levels "$work" >"$work/replay.txt" 2>&1 \
     || fail "the pad's game does not replay alike: $(cat "$work/replay.txt")"
