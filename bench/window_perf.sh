@@ -17,7 +17,7 @@ trap xvfb_cleanup EXIT
 
 # Level: one corridor along row 27 through solid wall. The ghosts start shut in
 # the wall, so a round outlasts the measurement while the arrow is held.
-cp "$bin_dir/krivol" "$bin_dir/krivol-sound.so" "$work/"
+cp "$bin_dir/krivol" "$bin_dir/krivol-sound.so" "$bin_dir/krivol-gamepad.so" "$work/"
 python3 "$(dirname "$0")/../tests/e2e/corridor_level.py" "$work/KRIVOL01.BMP"
 # The sounds, when built, so that start-up includes loading them.
 cp "$bin_dir"/*.wav "$bin_dir"/*.WAV "$work/" 2>/dev/null

@@ -10,7 +10,7 @@ namespace {
 
 TEST(BuildLayout, BinHoldsOnlyTheProgramsAndTheirData) {
     const QRegularExpression shipped(
-        QStringLiteral(u"^(krivol|krivol-cli|krivol-sound\\.so|krivol-video\\.so|KRIVOL\\d\\d\\.BMP|b\\.WAV|g\\.WAV|die\\.wav|взрыв\\.wav)$"));
+        QStringLiteral(u"^(krivol|krivol-cli|krivol-sound\\.so|krivol-video\\.so|krivol-gamepad\\.so|KRIVOL\\d\\d\\.BMP|b\\.WAV|g\\.WAV|die\\.wav|взрыв\\.wav)$"));
     const QStringList files = QDir(KRIVOL_BIN_DIR).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
     EXPECT_TRUE(files.contains("krivol-cli"));
     for (const QString& name : files)

@@ -9,6 +9,7 @@ play=(
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 qt6-wayland
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libswresample-dev
+  libsdl2-dev libsdl2-2.0-0
   fonts-dejavu-core
 )
 tests=(

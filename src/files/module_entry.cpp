@@ -21,6 +21,8 @@ QFunctionPointer moduleEntry(const QString& programFolder, const QString& name, 
     why = QStringLiteral("not found");
     for (const QString& path : modulePaths(programFolder, name)) {
         QLibrary module(path);  // stays loaded for as long as the program runs
+        // A library it needs that lacks a symbol fails the load here, not the program later.
+        module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
         if (module.load()) {
             if (const QFunctionPointer entry = module.resolve(symbol)) return entry;
         }

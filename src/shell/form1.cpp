@@ -13,6 +13,7 @@
 #include "files/local_path.h"
 #include "round/startup.h"
 #include "shell/form_look.h"
+#include "shell/gamepad/gamepad.h"
 #include "shell/first_paint.h"
 #include "shell/late_sound.h"
 #include "shell/level_messages.h"
@@ -65,6 +66,8 @@ Form1::Form1(const DataFolders& folders, std::uint32_t seed, std::unique_ptr<Sou
     QObject::connect(c_.Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     Form_Load();
     c_.Command1->setFocus();
+    pad_ = std::make_unique<Gamepad>(*this);
+    addWatcher(*pad_);
 }
 
 Form1::~Form1() = default;

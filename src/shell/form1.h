@@ -21,6 +21,8 @@ class QLabel;
 
 namespace krivol {
 
+class Gamepad;
+
 // The game's one window. It owns the whole game: state, pictures, the random
 // sequence and the round; its handlers carry the designer's names.
 class Form1 : public QWidget {
@@ -44,6 +46,10 @@ public:
     void addWatcher(GameWatcher& watcher) { watchers_.add(watcher); }
     // What a replay does in the player's stead.
     void lockPlayerInput();  // the keyboard, the level options and Старт do nothing
+    bool inputLocked() const { return keys_.ignored(); }
+    // A key as the keyboard would give it (a pad's buttons).
+    void pressKey(bool down, Integer code) { keys_.handle(down, code); }
+    Gamepad& gamepad() { return *pad_; }
     void chooseLevel(int index);
     void pressStart();
     void stopRounds();  // no further tick, no further round
@@ -79,6 +85,7 @@ private:
     GameWatchers watchers_;
     RoundDriver driver_;
     KeyFilter keys_;
+    std::unique_ptr<Gamepad> pad_;
     QLabel* note_ = nullptr;
     std::function<void()> closed_;
 };

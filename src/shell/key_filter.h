@@ -21,9 +21,11 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // While a recording plays, the keyboard steers nothing.
     void setIgnored(bool ignored) { ignored_ = ignored; }
+    bool ignored() const { return ignored_; }
+    // A key pressed or released, as the game's handlers take it (also a pad's).
+    void handle(bool down, Integer code);
 
 private:
-    void handle(bool down, Integer code);
 
     GameState& s_;
     const Round& round_;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "files/local_path.h"
+#include "shell/gamepad/pad_map.h"
 #include "state/build_info.h"
 
 namespace krivol {
@@ -60,7 +61,8 @@ ParsedWindowOptions parseWindowOptions(const QStringList& arguments) {
     if (!parser.parse(arguments)) return usageError(parser.errorText());
     if (parser.isSet(help)) {
         // No application object exists yet, so Qt does not know the name.
-        print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("krivol")));
+        print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("krivol")) +
+                          QLatin1Char('\n') + padHelp());
         return {{}, 0};
     }
     if (parser.isSet(version)) {

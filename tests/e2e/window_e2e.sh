@@ -25,7 +25,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 # The game reads its levels from its own folder: run a copy beside a level of
 # ours. One corridor along row 27 through solid wall, so the ghosts, which start
 # inside the wall, stay shut in, and the hero can walk left from (24, 27).
-cp "$bin_dir/krivol" "$bin_dir/krivol-sound.so" "$work/"
+cp "$bin_dir/krivol" "$bin_dir/krivol-sound.so" "$bin_dir/krivol-gamepad.so" "$work/"
 python3 "$here/corridor_level.py" "$work/KRIVOL01.BMP"
 
 xvfb_start "$work/xvfb.log" || fail "no X server"

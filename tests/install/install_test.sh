@@ -38,6 +38,8 @@ for needed in qt6-qpa-plugins qt6-translations-l10n; do
     case ", $depends," in *", $needed,"*) ;; *) fail "Depends lacks $needed: $depends" ;; esac
 done
 [ "$recommends" = qt6-wayland ] || fail "Recommends is '$recommends', not qt6-wayland"
+# The gamepad module's SDL, found by dpkg-shlibdeps.
+case ", $depends," in *", libsdl2-2.0-0 "*) ;; *) fail "Depends lacks libsdl2-2.0-0: $depends" ;; esac
 
 check_tree() {
     local root=$1 name=$2
@@ -78,7 +80,7 @@ check_tree() {
         grep -q "krivol $version" "$work/man.txt" || fail "$name: $page.6 does not give version $version"
     done
 
-    for module in sound video; do
+    for module in sound video gamepad; do
         [ -f "$root/lib/krivol/krivol-$module.so" ] || fail "$name: no $module module in $root/lib/krivol"
     done
     # The video module, found where it was installed, makes a video of a recorded round.
@@ -105,8 +107,8 @@ window_shows_level_one() {
     fi
     wait "$game_pid" 2>/dev/null
     game_pid=
-    # The sound module, loaded after the first frame, was found where it was installed.
-    grep -q "no sound" "$work/krivol.log" && fail "$name: $(grep "no sound" "$work/krivol.log")"
+    # The sound and gamepad modules, loaded after the first frame, were found where they were installed.
+    grep -qE "no (sound|gamepad)" "$work/krivol.log" && fail "$name: $(grep -E "no (sound|gamepad)" "$work/krivol.log")"
 }
 
 preview_is() {
