@@ -126,15 +126,16 @@ for how in ${KRIVOL_ENDINGS_ONLY:-TERM INT HUP close display}; do
         fi
     done
 done
-# The level editor: a signal closes it without the save question, a test
-# play (F5) and its end box with it.
+# The level editor: a signal closes it without the save question, keeping a
+# recovery copy of unsaved changes, and a test play (F5) and its end box with it.
 editor_start() {
     local level=corridor win game
     [ "$1" = box ] && level=room
     cp "$work/$level/KRIVOL01.BMP" "$work/edited.bmp"
     KRIVOL_X_SCREEN=1280x1024x24 xvfb_start "$work/xvfb.log" || fail "no X server"
     LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
-        QT_QPA_PLATFORM=xcb "$bin_dir/krivol" --edit "$work/edited.bmp" --seed 27 >"$work/krivol.log" 2>&1 &
+        XDG_STATE_HOME="$work/state-$1" QT_QPA_PLATFORM=xcb "$bin_dir/krivol" --edit "$work/edited.bmp" --seed 27 \
+        >"$work/krivol.log" 2>&1 &
     game_pid=$!
     win=$(xvfb_window '^edited\.bmp' "$game_pid") || fail "no editor window (log: $(cat "$work/krivol.log"))"
     xdotool windowfocus "$win" 2>/dev/null
@@ -162,6 +163,9 @@ for phase in unsaved play box; do
     ! sanitizer_report || problem="$problem; a sanitizer report"
     cmp -s "$work/edited.bmp" "$work/$([ "$phase" = box ] && echo room || echo corridor)/KRIVOL01.BMP" ||
         problem="$problem; the level file was written"
+    # The unsaved drawing is kept for the next start, and nothing else is.
+    copies=$(ls "$work/state-$phase/krivol/"*.draft 2>/dev/null | wc -l)
+    [ "$copies" = "$([ "$phase" = unsaved ] && echo 1 || echo 0)" ] || problem="$problem; $copies recovery copies"
     if [ -n "$problem" ]; then
         echo "FAIL: TERM edit-$phase: ${problem#; } (log: $(grep -v 'XDG_RUNTIME_DIR\|PulseAudio' "$work/krivol.log" | head -20))"
         failures=$((failures + 1))
