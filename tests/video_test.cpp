@@ -229,6 +229,8 @@ TEST(VideoBadInput, OneLineAndNoFileLeft) {
         {"bad --rounds", {kLevel1, QStringLiteral("--rounds"), QStringLiteral("3-2"), QStringLiteral("--video"), out}, 2, 0},
         {"--scale 0", {kLevel1, QStringLiteral("--scale"), QStringLiteral("0"), QStringLiteral("--video"), out}, 2, 0},
         {"--scale without --video", {kLevel1, QStringLiteral("--scale"), QStringLiteral("3")}, 2, 0},
+        {"webm past --scale 3",
+         {kLevel1, QStringLiteral("--scale"), QStringLiteral("4"), QStringLiteral("--video"), dir.filePath(QStringLiteral("out/v.webm"))}, 2, 0},
         {"damaged recording", {damaged.fileName(), QStringLiteral("--video"), out}, 1, 0},
         {"no such round", {kLevel1, QStringLiteral("--rounds"), QStringLiteral("9"), QStringLiteral("--video"), out}, 1, 0},
         {"changed level", {corridor, QStringLiteral("--levels"), changed, QStringLiteral("--video"), out}, 1, 0},

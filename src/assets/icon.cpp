@@ -1,12 +1,13 @@
 #include "assets/icon.h"
 
 #include "assets/pictures.h"
+#include "state/cell_codes.h"
 
 namespace krivol::assets {
 
 namespace {
 
-constexpr int kSprite = 12;
+constexpr int kSprite = kCellSize;
 constexpr QRgb kTransparent = 0x00000000u;
 
 QString hexColour(QRgb rgb) { return QStringLiteral("#%1").arg(rgb & 0xFFFFFFu, 6, 16, QLatin1Char('0')); }

@@ -4,12 +4,14 @@
 #include <array>
 #include <string_view>
 
+#include "state/cell_codes.h"
+
 namespace krivol::assets {
 namespace {
 
-using Tile = std::array<std::string_view, 12>;
+using Tile = std::array<std::string_view, kCellSize>;
 
-constexpr int kTileSize = 12;
+constexpr int kTileSize = kCellSize;
 
 constexpr Tile kFloor{
     "............",

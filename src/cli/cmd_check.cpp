@@ -23,12 +23,14 @@ QString report(const QString& path, const LevelCheck& check) {
     QString text = check.playable()
                        ? QStringLiteral("%1: playable\n").arg(path)
                        : QStringLiteral("%1: not playable: %2\n").arg(path, check.reason());
-    text += QStringLiteral("dot cells in columns and rows 2..49: %1 (at least 22 needed)\n")
-                .arg(check.dots);
+    text += QStringLiteral("dot cells in columns and rows 2..49: %1 (at least %2 needed)\n")
+                .arg(check.dots)
+                .arg(kDotsNeeded);
     text += openingsLine(check.openings);
-    text += check.startIsWall
-                ? QStringLiteral("start cell (column 24, row 27): wall - the hero starts inside a wall\n")
-                : QStringLiteral("start cell (column 24, row 27): open\n");
+    text += QStringLiteral("start cell (column %1, row %2): %3\n")
+                .arg(kHeroStartCell.x())
+                .arg(kHeroStartCell.y())
+                .arg(check.startIsWall ? QStringLiteral("wall - the hero starts inside a wall") : QStringLiteral("open"));
     text += QStringLiteral("dot cells the hero can reach from the start cell: %1\n").arg(check.reachableDots);
     if (check.unreachableDots > 0) {
         text += QStringLiteral("warning: %1 dot cells cannot be reached from the start cell "
@@ -63,9 +65,9 @@ int runCheck(const QStringList& args, const DataFolders& folders) {
     const LevelCommandHelp help{
         QStringLiteral("check [--stats] LEVEL"),
         QStringLiteral("Says whether the level picture LEVEL is playable: it needs at least\n"
-                       "22 dot cells in columns and rows 2..49, a wall all round its border\n"
+                       "%1 dot cells in columns and rows 2..49, a wall all round its border\n"
                        "ring, and at least one dot cell the hero can walk to from its start\n"
-                       "cell (column 24, row 27). Also tells whether that cell is a wall and warns of dot\n"
+                       "cell (column %2, row %3). Also tells whether that cell is a wall and warns of dot\n"
                        "cells that cannot be reached.\n"
                        "--stats adds the figures that tell a maze's character: dead ends;\n"
                        "the mean and 90th percentile length of the straight corridor runs\n"
@@ -73,7 +75,10 @@ int runCheck(const QStringList& args, const DataFolders& folders) {
                        "ring, and pillars, islands of at most 4 cells; and the thickest\n"
                        "double wall, the most two neighbouring rows or columns inside the\n"
                        "ring are both wall side by side, in percent of their length.\n"
-                       "Exit status: 0 playable, 1 not playable, 2 usage or read error.\n")};
+                       "Exit status: 0 playable, 1 not playable, 2 usage or read error.\n")
+            .arg(kDotsNeeded)
+            .arg(kHeroStartCell.x())
+            .arg(kHeroStartCell.y())};
     const QCommandLineOption stats{QStringLiteral("stats"), QStringLiteral("Also print the maze's figures.")};
     const LevelArgument level = parseLevelArgument(args, help, folders, {stats});
     if (level.exitNow) return *level.exitNow;

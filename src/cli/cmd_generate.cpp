@@ -13,6 +13,7 @@
 #include "mazegen/maze_generator.h"
 #include "state/level.h"
 #include "state/level_write.h"
+#include "state/time_seed.h"
 
 namespace krivol {
 
@@ -67,9 +68,6 @@ QString usageText(const GenerateOptionSet& set) {
            optionHelp(set.all());
 }
 
-// Whole seconds since midnight, so two runs a second apart differ.
-std::uint32_t timeOfDay() { return static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000); }
-
 // The options, or the exit code when the command ends here.
 std::variant<GenerateOptions, int> parseGenerate(const QStringList& args) {
     const GenerateOptionSet set;
@@ -85,7 +83,7 @@ std::variant<GenerateOptions, int> parseGenerate(const QStringList& args) {
         return kExitOk;
     }
     GenerateOptions o;
-    o.seed = timeOfDay();
+    o.seed = timeOfDaySeed(QTime::currentTime());
     if (parser.isSet(set.seed)) {
         const auto seed = number<std::uint32_t>(parser.value(set.seed), 0, 4294967295LL);
         if (!seed) return usageError(QStringLiteral("--seed takes a number from 0 to 4294967295"));

@@ -60,6 +60,9 @@ QString applyVideoOptions(const QCommandLineParser& parser, const ReplayOptionSe
         bool ok = false;
         o.scale = parser.value(set.scale).toInt(&ok);
         if (!ok || o.scale < 1 || o.scale > 8) return QStringLiteral("--scale: expected a whole number from 1 to 8");
+        if (const auto format = videoFormatFor(o.videoFile); format && o.scale > format->maxScale)
+            return QStringLiteral("--scale: a .webm video is made at scales 1 to %1; .mp4 takes up to 8")
+                .arg(format->maxScale);
     }
     return {};
 }

@@ -28,10 +28,7 @@ private:
 HeadlessRun::HeadlessRun(std::uint32_t seed, const DataFolders& folders, TraceOut& trace, bool keepFrame)
     : session_(seed, folders), trace_(trace), keepFrame_(keepFrame) {
     // Start-up without reading a level for the preview: the round names its file.
-    session_.s.SP = 12;
-    session_.s.UGAME = 10;
-    session_.s.N_KRI = 1;
-    drawLegend(session_.pics, session_.s.SP);
+    startDefaults(session_.game);
 }
 
 StartResult HeadlessRun::start(int round, const QString& levelFile) {

@@ -10,6 +10,9 @@ struct VideoFormat {
     const char* muxer;
     const char* videoCodec;
     const char* audioCodec;
+    // VP9's encoder holds frames of the whole picture: past scale 3 it needs
+    // over 400 MB, and more with every step.
+    int maxScale;
 };
 
 std::optional<VideoFormat> videoFormatFor(const QString& path);

@@ -2,6 +2,7 @@
 #include <array>
 
 #include "state/field.h"
+#include "state/level.h"
 #include "state/mirror.h"
 
 namespace krivol::maze {
@@ -21,7 +22,7 @@ constexpr int nodeAt(int i, int j) { return i * kSide + j; }
 constexpr int nodeOf(int x, int y) { return nodeAt(nodeIndex(x), nodeIndex(y)); }
 inline QPoint cellOf(int node) { return {nodeCell(node / kSide), nodeCell(node % kSide)}; }
 
-constexpr int kStartNode = nodeOf(24, 27);
+constexpr int kStartNode = nodeOf(kHeroStartCell.x(), kHeroStartCell.y());
 // The last index before the middle lines.
 constexpr int kBeforeMiddle = kSide / 2 - 1;
 

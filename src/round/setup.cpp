@@ -2,6 +2,7 @@
 
 #include "render/tiles.h"
 #include "round/ghosts.h"
+#include "state/level.h"
 
 namespace krivol {
 
@@ -19,7 +20,7 @@ void resetRoundVariables(Game& g) {
 namespace {
 
 // Puts `code` on `count` distinct random dot cells in columns and rows 2..49.
-// Terminates because the level check guarantees 22 such dots.
+// Terminates because the level check guarantees kDotsNeeded such dots.
 int scatter(GameState& s, Rnd& rnd, Integer code, int count) {
     int placed = 0;
     while (placed < count) {
@@ -41,10 +42,10 @@ void placeItems(GameState& s, Rnd& rnd) {
 }
 
 void placeHero(GameState& s) {
-    s.HERO[1] = 24;
-    s.HERO[2] = 27;
-    s.HERO[3] = static_cast<Integer>(cellCentre(24, s.SP));
-    s.HERO[4] = static_cast<Integer>(cellCentre(27, s.SP));
+    s.HERO[1] = kHeroStartCell.x();
+    s.HERO[2] = kHeroStartCell.y();
+    s.HERO[3] = static_cast<Integer>(cellCentre(kHeroStartCell.x(), s.SP));
+    s.HERO[4] = static_cast<Integer>(cellCentre(kHeroStartCell.y(), s.SP));
     s.HERO[5] = 0;
     s.HERO[6] = 0;
 }

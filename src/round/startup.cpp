@@ -7,12 +7,16 @@
 
 namespace krivol {
 
-LevelReading startUp(Game& g, const DataFolders& folders) {
-    g.s.SP = 12;
+void startDefaults(Game& g) {
+    g.s.SP = kCellSize;
     g.s.UGAME = 10;
-    LevelReading level = chooseLevel(g, folders, 1);
+    g.s.N_KRI = 1;
     drawLegend(g.pics, g.s.SP);
-    return level;
+}
+
+LevelReading startUp(Game& g, const DataFolders& folders) {
+    startDefaults(g);
+    return chooseLevel(g, folders, 1);
 }
 
 LevelReading chooseLevel(Game& g, const DataFolders& folders, Integer index) {

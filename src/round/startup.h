@@ -7,8 +7,10 @@
 
 namespace krivol {
 
-// Start-up without the window: the fixed defaults, level 1 chosen and
-// previewed, the legend drawn. Returns what was read of level 1.
+// The fixed defaults (SP, UGAME, level 1) and the legend drawn.
+void startDefaults(Game& g);
+// Start-up without the window: the defaults, and level 1 chosen and
+// previewed. Returns what was read of level 1.
 LevelReading startUp(Game& g, const DataFolders& folders);
 
 // A level option: chooses level `index` and previews it; the running round

@@ -87,15 +87,19 @@ namespace {
 
 QString checkReason(const LevelCheck& check) {
     QStringList parts;
-    if (check.dots < 22)
-        parts << QStringLiteral("клеток с точками в столбцах и строках 2..49 всего %1, а нужно не меньше 22").arg(check.dots);
+    if (check.dots < kDotsNeeded)
+        parts << QStringLiteral("клеток с точками в столбцах и строках 2..49 всего %1, а нужно не меньше %2")
+                     .arg(check.dots)
+                     .arg(kDotsNeeded);
     if (check.whiteCells == 0) {
         parts << QStringLiteral("в картинке нет ни одной чисто белой точки: коридор — только чисто белый "
                                 "цвет (#FFFFFF), стена — только чисто чёрный (#000000)");
     }
     if (!check.openings.empty()) parts << openingsReason(check);
     if (check.whiteCells > 0 && check.reachableDots == 0)
-        parts << QStringLiteral("от начальной клетки героя (столбец 24, строка 27) не дойти ни до одной точки");
+        parts << QStringLiteral("от начальной клетки героя (столбец %1, строка %2) не дойти ни до одной точки")
+                     .arg(kHeroStartCell.x())
+                     .arg(kHeroStartCell.y());
     if (!parts.isEmpty()) parts << russianNotes(check);
     return parts.join(QStringLiteral("; "));
 }
@@ -123,7 +127,7 @@ QString shortPictureReason(const LevelProblem& p) {
 
 QString shortCheckReason(const LevelCheck& check) {
     if (!check.openings.empty()) return QStringLiteral("дыра в стене");
-    if (check.dots < 22) return QStringLiteral("мало точек");
+    if (check.dots < kDotsNeeded) return QStringLiteral("мало точек");
     return QStringLiteral("нет пути");
 }
 

@@ -9,11 +9,11 @@
 #include "shell/replay_hookup.h"
 #include "shell/screen_scale.h"
 #include "shell/stop_signals.h"
-#include "shell/time_seed.h"
 #include "shell/ui_language.h"
 #include "shell/window_options.h"
 #include "state/build_info.h"
 #include "state/data_folders.h"
+#include "state/time_seed.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ int showWindows(const krivol::WindowOptions& o, const krivol::DataFolders& folde
         return runWith(stops, [&editor] { editor.leaveNow(); });
     }
     krivol::ReplayHookup replay(o.recordFile, o.replayFile);
-    const std::uint32_t seed = replay.seed().value_or(o.seed.value_or(krivol::timeOfDaySeed()));
+    const std::uint32_t seed = replay.seed().value_or(o.seed.value_or(krivol::timeOfDaySeed(QTime::currentTime())));
     krivol::Form1 window(folders, seed);
     replay.attach(window, seed);
     window.show();

@@ -15,6 +15,7 @@ constexpr Integer kWall = 100;
 }  // namespace cell
 
 constexpr int kGridMax = 50;     // cells are 1..50, index 0 exists and stays floor
-constexpr int kFieldPixels = 600;
+constexpr int kCellSize = 12;    // SP: a cell's pixels, across and down
+constexpr int kFieldPixels = kGridMax * kCellSize;
 
 }  // namespace krivol

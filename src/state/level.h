@@ -42,6 +42,8 @@ LevelPicture decodeLevelPicture(QByteArray bytes, const QString& path);
 using CellMarks = std::array<std::array<bool, kGridMax + 1>, kGridMax + 1>;
 CellMarks reachableFromStart(const Field& FLD);
 constexpr QPoint kHeroStartCell{24, 27};
+// Dot cells a level needs within columns and rows 2..49: 20 bonus items and 2 ammo items.
+constexpr int kDotsNeeded = 22;
 
 // Whether a level can be played, and what a level designer should know.
 struct LevelCheck {
@@ -53,7 +55,7 @@ struct LevelCheck {
     int whiteCells = 0;            // pure-white pixels among the 50 x 50
     QSize picture{50, 50};         // the size of the picture the grid came from
     NearColours near;              // pixels read as floor that were meant as wall or corridor
-    bool playable() const { return dots >= 22 && openings.empty() && reachableDots > 0; }
+    bool playable() const { return dots >= kDotsNeeded && openings.empty() && reachableDots > 0; }
     QString reason() const;        // in English; empty when playable
     // What a designer should know even of a playable level: pixels nearly
     // black or white, a picture smaller than the field. In English.

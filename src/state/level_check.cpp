@@ -8,7 +8,6 @@ namespace krivol {
 
 namespace {
 
-constexpr int kDotsNeeded = 22;    // 20 bonus items and 2 ammo items
 constexpr QPoint kStart = kHeroStartCell;
 
 bool onBorder(int x, int y) { return x == 1 || y == 1 || x == kGridMax || y == kGridMax; }

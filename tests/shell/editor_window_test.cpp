@@ -462,14 +462,16 @@ TEST_F(EditorWindowTest, ImportByThresholdIsOneStep) {
 // The line the editor prints makes the same maze from the command line.
 TEST_F(EditorWindowTest, TheRandomMazeIsTheOneItsCommandLineMakes) {
     EditorWindow& w = open(level_);
-    for (const int mirrorKeys : {0, 1, 3}) {
-        SCOPED_TRACE(mirrorKeys);
-        for (int i = 0; i < mirrorKeys; ++i) shortcut(QKeySequence(Qt::Key_9));
+    for (const auto& [style, mirrorKeys] : {std::pair{MazeStyle::classic, 0}, {MazeStyle::halls, 1},
+                                            {MazeStyle::galleries, 1}, {MazeStyle::mixed, 2}}) {
+        SCOPED_TRACE(mazeStyleName(style).toStdString());
+        for (int i = 0; i < mirrorKeys; ++i) shortcut(QKeySequence(Qt::Key_9));  // none, lr, tb, both, none...
+        w.setMazeStyle(style);
         w.randomMaze(4000000000u + static_cast<std::uint32_t>(mirrorKeys));
         const QRegularExpressionMatch line =
             QRegularExpression(QStringLiteral("krivol-cli (generate .*) УРОВЕНЬ\\.BMP")).match(w.panelText());
         ASSERT_TRUE(line.hasMatch()) << w.panelText().toStdString();
-        const QString out = dir_.filePath(QStringLiteral("generated%1.BMP").arg(mirrorKeys));
+        const QString out = dir_.filePath(QStringLiteral("generated-%1.BMP").arg(mazeStyleName(style)));
         const CliRun run = runCli(line.captured(1).split(QLatin1Char(' ')) << out);
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
         const LevelReading made = readLevelFile(out);

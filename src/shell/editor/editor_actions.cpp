@@ -30,7 +30,7 @@ struct Command {
 };
 
 QIcon tileIcon(Integer code) {
-    const QImage tile = assets::tileStrip().copy(0, TS(code), 12, 12);
+    const QImage tile = assets::tileStrip().copy(0, TS(code), kCellSize, kCellSize);
     return QIcon(QPixmap::fromImage(tile.scaled(24, 24, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
 }
 

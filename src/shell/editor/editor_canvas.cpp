@@ -15,7 +15,6 @@ namespace krivol {
 
 namespace {
 
-constexpr int kSP = 12;
 
 // Filled edges, not a pen: a pen is centred on the line and smears half-pixels.
 void frame(QPainter& p, const QRect& r, int width, const QColor& colour) {
@@ -25,7 +24,7 @@ void frame(QPainter& p, const QRect& r, int width, const QColor& colour) {
     p.fillRect(QRect(r.right() - width + 1, r.top(), width, r.height()), colour);
 }
 
-QRect cellRect(QPoint cell, int k) { return {(cell.x() - 1) * kSP * k, (cell.y() - 1) * kSP * k, kSP * k, kSP * k}; }
+QRect cellRect(QPoint cell, int k) { return {(cell.x() - 1) * kCellSize * k, (cell.y() - 1) * kCellSize * k, kCellSize * k, kCellSize * k}; }
 
 QPoint clamped(QPoint c) { return {std::clamp(c.x(), 1, kGridMax), std::clamp(c.y(), 1, kGridMax)}; }
 
@@ -70,7 +69,7 @@ void EditorCanvas::fitSize() {
 }
 
 QPoint EditorCanvas::cellAt(QPointF pos) const {
-    const double gamePixels = kSP * pixelScale() / devicePixelRatioF();  // one cell, in widget units
+    const double gamePixels = kCellSize * pixelScale() / devicePixelRatioF();  // one cell, in widget units
     return {static_cast<int>(std::floor(pos.x() / gamePixels)) + 1, static_cast<int>(std::floor(pos.y() / gamePixels)) + 1};
 }
 
@@ -174,11 +173,11 @@ void EditorCanvas::focusOutEvent(QFocusEvent* event) {
 // ---- drawing ----
 
 void EditorCanvas::drawField() {
-    drawCells(field_, strip_, draft_.grid(), kSP);
+    drawCells(field_, strip_, draft_.grid(), kCellSize);
     // The hero where every round puts it, drawn the way the game draws it.
     const QPoint at = cellRect(kHeroStartCell, 1).topLeft();
-    BitBlt(field_, at.x(), at.y(), kSP, kSP, mask_, 0, 0, Rop::SRCAND);
-    BitBlt(field_, at.x(), at.y(), kSP, kSP, hero_, 0, 0, Rop::SRCPAINT);
+    BitBlt(field_, at.x(), at.y(), kCellSize, kCellSize, mask_, 0, 0, Rop::SRCAND);
+    BitBlt(field_, at.x(), at.y(), kCellSize, kCellSize, hero_, 0, 0, Rop::SRCPAINT);
     fieldStale_ = false;
 }
 

@@ -1,26 +1,47 @@
 // A random maze from the generator, as one step of the history.
+#include <QInputDialog>
 #include <QRandomGenerator>
 
+#include "mazegen/maze_command.h"
 #include "mazegen/maze_generator.h"
 #include "shell/editor/editor_panel.h"
 #include "shell/editor/editor_window.h"
 
 namespace krivol {
 
-void EditorWindow::randomMaze() { randomMaze(QRandomGenerator::global()->generate()); }
+namespace {
+
+// In the order of kMazeStyles.
+const char* const kStyleNames[] = {"залы со столбами", "классический лабиринт", "длинные галереи",
+                                   "один из трёх, по зерну"};
+
+QString styleName(MazeStyle style) {
+    return QString::fromUtf8(kStyleNames[static_cast<size_t>(style)]);
+}
+
+}  // namespace
+
+void EditorWindow::randomMaze() {
+    QStringList names;
+    for (MazeStyle style : kMazeStyles) names << styleName(style);
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(this, QStringLiteral("Случайный лабиринт"), QStringLiteral("Стиль:"),
+                                                 names, static_cast<int>(mazeStyle_), false, &ok);
+    if (!ok) return;
+    mazeStyle_ = kMazeStyles[static_cast<size_t>(names.indexOf(chosen))];
+    randomMaze(QRandomGenerator::global()->generate());
+}
 
 void EditorWindow::randomMaze(std::uint32_t seed) {
-    MazeOptions options;
-    options.mirror = draft_.mirror();
+    const MazeOptions options{kStyleLoops, draft_.mirror(), mazeStyle_};
     Rnd rnd(seed);
     draft_.replace(generateMaze(rnd, options), QStringLiteral("случайный лабиринт"));
     panel_->showSeed(seed);
     // The same maze again, here or from the headless tool.
-    panel_->showNote(QStringLiteral("Случайный лабиринт: зерно %1, петли %2 %, зеркало %3. Тот же лабиринт: "
-                            "krivol-cli generate --seed %1 --loops %2 --mirror %3 УРОВЕНЬ.BMP")
-                 .arg(seed)
-                 .arg(options.loopsPercent)
-                 .arg(mirrorName(options.mirror)));
+    panel_->showNote(QStringLiteral("Случайный лабиринт «%1», зерно %2. Тот же лабиринт: %3")
+                         .arg(styleName(mazeStyle_))
+                         .arg(seed)
+                         .arg(generateCommandLine(seed, options, QStringLiteral("УРОВЕНЬ.BMP"))));
 }
 
 }  // namespace krivol

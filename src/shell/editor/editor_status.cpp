@@ -24,7 +24,9 @@ QString checkPanelText(const LevelDraft& draft) {
     } else {
         lines << QStringLiteral("<b style='color:#b00000'>Уровень нельзя играть:</b> %1.").arg(russianReason(check).toHtmlEscaped());
     }
-    lines << QStringLiteral("Точек в столбцах и строках 2..49: <b>%1</b> (нужно не меньше 22).").arg(check.dots);
+    lines << QStringLiteral("Точек в столбцах и строках 2..49: <b>%1</b> (нужно не меньше %2).")
+                 .arg(check.dots)
+                 .arg(kDotsNeeded);
     if (!check.openings.empty())
         lines << QStringLiteral("<span style='color:#b00000'>Открытых клеток на внешнем кольце: %1 (отмечены красным).</span>")
                      .arg(check.openings.size());
@@ -32,8 +34,10 @@ QString checkPanelText(const LevelDraft& draft) {
         lines << QStringLiteral("Точек, до которых герою не дойти: %1 (затенены); предметы там не собрать.")
                      .arg(check.unreachableDots);
     if (check.startIsWall)
-        lines << QStringLiteral("<span style='color:#c06000'>Внимание: начальная клетка героя (столбец 24, строка 27) — "
-                                "стена, герой начнёт внутри стены.</span>");
+        lines << QStringLiteral("<span style='color:#c06000'>Внимание: начальная клетка героя (столбец %1, строка %2) — "
+                                "стена, герой начнёт внутри стены.</span>")
+                     .arg(kHeroStartCell.x())
+                     .arg(kHeroStartCell.y());
     return lines.join(QStringLiteral("<br>"));
 }
 

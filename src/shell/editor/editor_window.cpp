@@ -20,8 +20,8 @@
 #include "shell/editor/editor_recovery.h"
 #include "shell/form1.h"
 #include "shell/level_messages.h"
-#include "shell/time_seed.h"
 #include "state/level.h"
+#include "state/time_seed.h"
 
 namespace krivol {
 
@@ -237,7 +237,7 @@ void EditorWindow::play() {
         warn(QStringLiteral("Игра не начата"), error);
         return;
     }
-    game_ = std::make_unique<Form1>(folders, seed_.value_or(timeOfDaySeed()));
+    game_ = std::make_unique<Form1>(folders, seed_.value_or(timeOfDaySeed(QTime::currentTime())));
     game_->endOnlyThisWindow([this] { QTimer::singleShot(0, this, [this] { endPlay(); }); });
     setEnabled(false);
     game_->show();

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "editor/level_draft.h"
+#include "mazegen/maze_style.h"
 #include "state/data_folders.h"
 
 namespace krivol {
@@ -41,8 +42,9 @@ public:
     void newLevel();  // Ctrl+N
     void open();      // Ctrl+O
     void play();      // F5
-    void randomMaze();                    // Ctrl+R: a fresh seed
-    void randomMaze(std::uint32_t seed);  // the panel's seed
+    void randomMaze();                    // Ctrl+R: asks the style, takes a fresh seed
+    void randomMaze(std::uint32_t seed);  // the panel's seed, in the last style asked
+    void setMazeStyle(MazeStyle style) { mazeStyle_ = style; }
     void importPicture();                 // Ctrl+I
     bool importFile(const QString& path);
     EditorRecovery& recovery() { return *recovery_; }
@@ -69,6 +71,7 @@ private:
     QString file_;
     bool savesInPlace_ = false;
     bool leaving_ = false;
+    MazeStyle mazeStyle_ = MazeStyle::classic;  // the last one asked, while the editor runs
     std::unique_ptr<QTemporaryDir> playFolder_;
     std::unique_ptr<Form1> game_;
     std::unique_ptr<EditorRecovery> recovery_;
