@@ -27,6 +27,7 @@ public:
         if (++ticks_ > kTickBudget) throw OutOfTicks{};
     }
     void boxShown(const Session& session, const QString&, const QStringList&) override { check(session.s); }
+    void cutShown(const Session& session, const QString&) override { check(session.s); }
 
 private:
     static void check(const GameState& s) {
