@@ -3,11 +3,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QWidget>
 
 #include "files/local_path.h"
+#include "shell/editor/editor_question.h"
 #include "shell/level_messages.h"
 
 namespace krivol {
@@ -104,23 +103,18 @@ QString EditorRecovery::skippedNote(const std::vector<SkippedCopy>& skipped) con
 }
 
 EditorRecovery::Answer EditorRecovery::ask(const FoundCopy& found) {
-    const QString when = timeText(found.copy.written);
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Редактор уровней Krivol"),
-                    QStringLiteral("Редактор закрылся, не сохранив уровень «%1». Осталась его копия от %2. "
-                                   "Восстановить её?")
-                        .arg(levelName(found.copy.file), when),
-                    QMessageBox::NoButton, &window_);
-    box.setObjectName(QStringLiteral("recoveryBox"));
-    box.setInformativeText(QStringLiteral("Восстанавливается рисунок, но не история правок: "
-                                          "отменить прежние шаги будет нельзя."));
-    QPushButton* restore = box.addButton(QStringLiteral("Восстановить"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("Удалить копию"), QMessageBox::DestructiveRole);
-    QPushButton* keep = box.addButton(QStringLiteral("Оставить на потом"), QMessageBox::RejectRole);
-    box.setDefaultButton(restore);
-    box.setEscapeButton(keep);
-    box.exec();
-    if (box.clickedButton() == restore) return Answer::restore;
-    if (box.clickedButton() == discard) return Answer::discard;
+    const Question q{"recoveryBox",
+                     QStringLiteral("Редактор закрылся, не сохранив уровень «%1». Осталась его копия от %2. "
+                                    "Восстановить её?")
+                         .arg(levelName(found.copy.file), timeText(found.copy.written)),
+                     QStringLiteral("Восстанавливается рисунок, но не история правок: "
+                                    "отменить прежние шаги будет нельзя."),
+                     QStringLiteral("Восстановить"), QStringLiteral("Удалить копию"), QStringLiteral("Оставить на потом")};
+    switch (krivol::ask(window_, q)) {
+    case Choice::goOn: return Answer::restore;
+    case Choice::destroy: return Answer::discard;
+    case Choice::backOut: break;
+    }
     return Answer::keep;
 }
 

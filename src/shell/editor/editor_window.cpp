@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
@@ -17,6 +16,7 @@
 #include "shell/editor/editor_canvas.h"
 #include "shell/editor/editor_files.h"
 #include "shell/editor/editor_panel.h"
+#include "shell/editor/editor_question.h"
 #include "shell/editor/editor_recovery.h"
 #include "shell/form1.h"
 #include "shell/level_messages.h"
@@ -179,20 +179,15 @@ void EditorWindow::open() {
 bool EditorWindow::maySetAside() {
     draft_.endStroke();
     if (!draft_.modified()) return true;
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Редактор уровней Krivol"),
-                    QStringLiteral("В уровне есть несохранённые изменения. Сохранить их?"), QMessageBox::NoButton, this);
-    box.setObjectName(QStringLiteral("unsavedBox"));
-    QPushButton* saveButton = box.addButton(QStringLiteral("Сохранить"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("Не сохранять"), QMessageBox::DestructiveRole);
-    QPushButton* back = box.addButton(QStringLiteral("Вернуться"), QMessageBox::RejectRole);
-    box.setDefaultButton(saveButton);
-    box.setEscapeButton(back);
-    box.exec();
-    if (box.clickedButton() == discard) {
+    const Question q{"unsavedBox", QStringLiteral("В уровне есть несохранённые изменения. Сохранить их?"), {},
+                     QStringLiteral("Сохранить"), QStringLiteral("Не сохранять"), QStringLiteral("Вернуться")};
+    switch (ask(*this, q)) {
+    case Choice::goOn: return save();
+    case Choice::destroy:
         recovery_->forget();
         return true;
+    case Choice::backOut: break;
     }
-    if (box.clickedButton() == saveButton) return save();
     return false;
 }
 
