@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QTimer>
 #include <cstdio>
 #include <functional>
 
@@ -37,7 +38,8 @@ int showWindows(const krivol::WindowOptions& o, const krivol::DataFolders& folde
     krivol::Form1 window(folders, seed);
     replay.attach(window, seed);
     window.show();
-    replay.begin();
+    // In the loop, where a stop signal also ends the box a broken recording opens.
+    QTimer::singleShot(0, &window, [&replay] { replay.begin(); });
     // As its close button does, also with an end box open.
     return runWith(stops, [&window] { window.close(); });
 }
