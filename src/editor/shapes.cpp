@@ -1,5 +1,6 @@
 #include "editor/shapes.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -78,11 +79,11 @@ Cells withMirrorImages(const Cells& cells, Mirror mirror) {
 
 QString toolName(Tool tool) {
     switch (tool) {
-    case Tool::pen: return QStringLiteral("Карандаш");
-    case Tool::line: return QStringLiteral("Линия");
-    case Tool::rectangle: return QStringLiteral("Рамка");
-    case Tool::filledRectangle: return QStringLiteral("Прямоугольник");
-    case Tool::fill: return QStringLiteral("Заливка");
+    case Tool::pen: return QCoreApplication::translate("Editor", "Карандаш");
+    case Tool::line: return QCoreApplication::translate("Editor", "Линия");
+    case Tool::rectangle: return QCoreApplication::translate("Editor", "Рамка");
+    case Tool::filledRectangle: return QCoreApplication::translate("Editor", "Прямоугольник");
+    case Tool::fill: return QCoreApplication::translate("Editor", "Заливка");
     }
     return {};
 }

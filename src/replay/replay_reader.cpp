@@ -1,5 +1,6 @@
 #include "replay/replay_reader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QList>
 
@@ -208,14 +209,11 @@ private:
 
 ReplayReading Reader::read() {
     result_.error = header();
-    if (!result_.error.isEmpty()) return result_;
     QList<QByteArray> words;
     QByteArray raw;
-    while (nextWords(words, raw)) {
-        result_.error = take(words, raw);
-        if (!result_.error.isEmpty()) return result_;
-    }
-    if (result_.error.isEmpty()) finish();
+    while (result_.error.isEmpty() && nextWords(words, raw)) result_.error = take(words, raw);
+    if (!result_.error.isEmpty()) result_.errorLine = lines_.lineNumber();
+    else finish();
     return result_;
 }
 
@@ -317,5 +315,7 @@ QString describe(const ReplayReading::CutShort& cut) {
         .arg(cut.roundTicks)
         .arg(why);
 }
+
+QString cutShortCaption() { return QCoreApplication::translate("Replay", "запись обрывается"); }
 
 }  // namespace krivol

@@ -17,6 +17,7 @@ struct ReplayReading {
     Recording recording;
     QString error;
     FileProblem fileProblem;  // why the file could not be opened, when that was the error
+    qint64 errorLine = 0;     // the line `error` names; 0 when it is of the whole file
     struct CutShort {
         qint64 cutLine = 0;  // the last line, cut off in the middle and ignored; 0 if whole
         int round = 0;       // the last round started
@@ -35,6 +36,6 @@ ReplayReading readReplayFile(const QString& path);
 // Where and why a cut recording stops, in one line without the file's name.
 QString describe(const ReplayReading::CutShort& cut);
 // What a replay shows where the recording stops in a round.
-inline QString cutShortCaption() { return QStringLiteral("запись обрывается"); }
+QString cutShortCaption();
 
 }  // namespace krivol

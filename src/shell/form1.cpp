@@ -94,7 +94,7 @@ void Form1::Command1_Click() {
     showLevelProblem(result.level);
     if (result.started) return;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("krivol"),
-                    QCoreApplication::translate("Form1", "Уровень не загружен.\n\n%1: %2").arg(s_.nam_kri, russianReason(result.level)),
+                    QCoreApplication::translate("Form1", "Уровень не загружен.\n\n%1: %2").arg(s_.nam_kri, levelReason(result.level)),
                     QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("levelErrorBox"));
     box.exec();
@@ -102,7 +102,7 @@ void Form1::Command1_Click() {
 
 void Form1::showLevelProblem(const LevelReading& level) {
     QLabel& status = *c_.previewStatus;
-    const QString reason = russianReason(level);
+    const QString reason = levelReason(level);
     const QString tip = reason.isEmpty() ? QString() : QStringLiteral("%1: %2").arg(s_.nam_kri, reason);
     c_.PicLOAD->setToolTip(tip);
     status.setToolTip(tip);
@@ -111,8 +111,8 @@ void Form1::showLevelProblem(const LevelReading& level) {
         return;
     }
     // The reason matters most; the file's name follows when there is room.
-    QString line = shortRussianReason(level) + QStringLiteral(": ") + QFileInfo(s_.nam_kri).fileName();
-    if (status.fontMetrics().horizontalAdvance(line) > status.width()) line = shortRussianReason(level);
+    QString line = shortLevelReason(level) + QStringLiteral(": ") + QFileInfo(s_.nam_kri).fileName();
+    if (status.fontMetrics().horizontalAdvance(line) > status.width()) line = shortLevelReason(level);
     status.setText(status.fontMetrics().elidedText(line, Qt::ElideRight, status.width()));
 }
 

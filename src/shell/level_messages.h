@@ -6,18 +6,18 @@
 
 namespace krivol {
 
-// Why a level cannot be played, in the window's Russian: the whole reason
+// Why a level cannot be played, in the window's language: the whole reason
 // (for the box and the tooltip), and a word or two for the line under the
 // preview. Both empty for a playable level.
-QString russianReason(const LevelReading& level);
-QString shortRussianReason(const LevelReading& level);
+QString levelReason(const LevelReading& level);
+QString shortLevelReason(const LevelReading& level);
 // The same of a check alone, and of a picture alone (empty when it was read).
-QString russianReason(const LevelCheck& check);
-QString russianReason(const LevelPicture& picture);
-// What a designer should know even of a playable level, in Russian.
-QStringList russianNotes(const LevelCheck& check);
-// Why a file could not be read, or written, in Russian.
+QString levelReason(const LevelCheck& check);
+QString levelReason(const LevelPicture& picture);
+// What a designer should know even of a playable level.
+QStringList levelNotes(const LevelCheck& check);
+// Why a file could not be read, or written.
 enum class FileUse { read, write };
-QString russianFileReason(const FileProblem& problem, FileUse use = FileUse::read);
+QString fileReason(const FileProblem& problem, FileUse use = FileUse::read);
 
 }  // namespace krivol

@@ -1,5 +1,6 @@
 #include "shell/replay_director.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include "replay/recorded_level.h"
@@ -8,6 +9,22 @@
 #include "shell/level_messages.h"
 
 namespace krivol {
+
+namespace {
+
+struct ReplayText {
+    Q_DECLARE_TR_FUNCTIONS(Replay)
+};
+
+// What the window can say of a recording that cannot be played: the reader's
+// own words are for scripts, and in English.
+QString unplayable(const ReplayReading& reading) {
+    if (reading.fileProblem) return fileReason(reading.fileProblem);
+    if (reading.errorLine > 1) return ReplayText::tr("запись испорчена в строке %1").arg(reading.errorLine);
+    return ReplayText::tr("это не запись игры Krivol или запись другой её версии");
+}
+
+}  // namespace
 
 ReplayDirector::ReplayDirector(Form1& form, ReplayReading reading, QString file, int pauseMs)
     : form_(form), reading_(std::move(reading)), records_(reading_.recording.records), file_(std::move(file)) {
@@ -18,13 +35,12 @@ ReplayDirector::ReplayDirector(Form1& form, ReplayReading reading, QString file,
 
 void ReplayDirector::begin() {
     if (!reading_.error.isEmpty()) {  // the game is the player's then
-        finish(QStringLiteral("Повтор невозможен"), true,
-               QStringLiteral("Запись %1 не воспроизвести:\n%2")
-                   .arg(file_, reading_.fileProblem ? russianFileReason(reading_.fileProblem) : reading_.error));
+        finish(ReplayText::tr("Повтор невозможен"), true,
+               ReplayText::tr("Запись %1 не воспроизвести:\n%2").arg(file_, unplayable(reading_)));
         return;
     }
     form_.lockPlayerInput();
-    form_.showNote(QStringLiteral("Повтор записи"), false);
+    form_.showNote(ReplayText::tr("Повтор записи"), false);
     goOnIdle();
 }
 
@@ -37,23 +53,23 @@ void ReplayDirector::goOnIdle() {
         }
         apply(records_[next_]);
     }
-    if (reading_.cutShort) finish(QStringLiteral("Повтор окончен: ") + cutShortCaption(), true);
-    else finish(QStringLiteral("Повтор окончен"), false);
+    if (reading_.cutShort) finish(ReplayText::tr("Повтор окончен: %1").arg(cutShortCaption()), true);
+    else finish(ReplayText::tr("Повтор окончен"), false);
 }
 
 void ReplayDirector::startRecordedRound() {
     const Record& start = records_[next_];
     const RecordedLevel level = findRecordedLevel(form_.folders(), start);
     if (level.match == RecordedLevel::Match::changed) {
-        finish(QStringLiteral("Повтор остановлен"), true,
-               QStringLiteral("Уровень %1 изменился после записи: повтор невозможен.").arg(level.path));
+        finish(ReplayText::tr("Повтор остановлен"), true,
+               ReplayText::tr("Уровень %1 изменился после записи: повтор невозможен.").arg(level.path));
         return;
     }
     if (level.match == RecordedLevel::Match::unreadable) {
         LevelReading reading;
         reading.picture = level.picture;
-        finish(QStringLiteral("Повтор остановлен"), true,
-               QStringLiteral("Для повтора нужен уровень %1: %2.").arg(level.path, russianReason(reading)));
+        finish(ReplayText::tr("Повтор остановлен"), true,
+               ReplayText::tr("Для повтора нужен уровень %1: %2.").arg(level.path, levelReason(reading)));
         return;
     }
     ++next_;
@@ -61,7 +77,7 @@ void ReplayDirector::startRecordedRound() {
     for (size_t i = next_; i < records_.size() && !end_; ++i)
         if (records_[i].kind == Record::Kind::end) end_ = &records_[i];
     form_.pressStart();
-    if (!clock_.running()) finish(QStringLiteral("Повтор остановлен"), true);
+    if (!clock_.running()) finish(ReplayText::tr("Повтор остановлен"), true);
     else if (pastRecordedTicks()) endRecordedRound(RoundEnd::None);
 }
 
@@ -104,20 +120,20 @@ void ReplayDirector::endRecordedRound(RoundEnd end) {
     clock_.roundEnded();
     if (!end_) {
         form_.stopRounds();
-        finish(QStringLiteral("Повтор окончен: ") + cutShortCaption(), true);
+        finish(ReplayText::tr("Повтор окончен: %1").arg(cutShortCaption()), true);
         return;
     }
     const bool same = outcomeOf(end) == end_->outcome && clock_.roundTicks() == end_->ticks &&
                       form_.state().SCORE == end_->score;
     if (!same) {
         form_.stopRounds();
-        finish(QStringLiteral("Раунд %1 пошёл не так, как в записи; повтор остановлен").arg(end_->round), true);
+        finish(ReplayText::tr("Раунд %1 пошёл не так, как в записи; повтор остановлен").arg(end_->round), true);
         return;
     }
     next_ = static_cast<size_t>(end_ - records_.data()) + 1;
     if (end_->outcome != Outcome::closed) return;  // the end boxes follow, then roundFinished()
     form_.stopRounds();
-    finish(QStringLiteral("Повтор окончен: здесь окно было закрыто"), false);
+    finish(ReplayText::tr("Повтор окончен: здесь окно было закрыто"), false);
 }
 
 void ReplayDirector::finish(const QString& note, bool trouble, const QString& box) {

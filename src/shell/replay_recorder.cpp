@@ -1,6 +1,8 @@
 #include "shell/replay_recorder.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <cerrno>
 #include <unistd.h>
 
 #include "files/regular_file.h"
@@ -14,7 +16,7 @@ ReplayRecorder::ReplayRecorder(const QString& path, std::uint32_t seed, const Ga
     : path_(path), s_(s), report_(std::move(report)) {
     if (const FileProblem problem = openForWriting(path, file_, QIODevice::Unbuffered)) {
         ok_ = false;
-        report_(QStringLiteral("Игра не записывается: файл %1 не открыть (%2).").arg(path, russianFileReason(problem)));
+        report_(QCoreApplication::translate("Replay", "Игра не записывается: файл %1 не открыть (%2).").arg(path, fileReason(problem)));
         return;
     }
     put(replayHeader(seed));
@@ -71,9 +73,12 @@ void ReplayRecorder::writeEnd(Outcome outcome) {
 void ReplayRecorder::put(const QByteArray& bytes) {
     if (!ok_) return;
     // Unbuffered: the whole line goes to the kernel in one write.
+    errno = 0;
     if (file_.write(bytes) == bytes.size()) return;
+    const FileProblem problem = errno ? writeProblem(errno) : FileProblem(FileFault::writeFailed, 0, file_.errorString());
     ok_ = false;
-    report_(QStringLiteral("Запись игры прервана: в файл %1 не записать (%2).").arg(path_, file_.errorString()));
+    report_(QCoreApplication::translate("Replay", "Запись игры прервана: в файл %1 не записать (%2).")
+                .arg(path_, fileReason(problem, FileUse::write)));
 }
 
 // The round is over and the end box not yet open: the wait costs no frame.

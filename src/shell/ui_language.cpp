@@ -6,6 +6,7 @@
 #include <QTranslator>
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 #include "files/local_path.h"
 
@@ -18,6 +19,20 @@ struct Known {
     UiLanguage language;
 };
 constexpr Known kKnown[] = {{"ru", UiLanguage::russian}, {"en", UiLanguage::english}};
+
+// Qt's own texts that Debian's Russian translation of Qt 6.4 lacks: the file
+// dialog's type column. Qt asks for them in this context, in English.
+class RussianQtGaps : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        static constexpr std::pair<const char*, const char*> kWords[] = {{"Folder", "Папка"}, {"Drive", "Диск"}};
+        if (qstrcmp(context, "QAbstractFileIconProvider") != 0) return {};
+        for (const auto& [english, russian] : kWords)
+            if (qstrcmp(source, english) == 0) return QString::fromUtf8(russian);
+        return {};
+    }
+};
 
 const char* codeOf(UiLanguage language) {
     for (const Known& k : kKnown)
@@ -57,10 +72,16 @@ UiLanguage windowLanguage(std::optional<UiLanguage> asked) {
 
 void installTranslations(QCoreApplication& app, UiLanguage language) {
     const QString code = QLatin1String(codeOf(language));
-    // The game's own texts are Russian already, Qt's are English.
-    if (language != UiLanguage::russian) load(app, QStringLiteral("krivol_") + code, QStringLiteral(":/i18n"));
+    // The game's own texts are Russian already, Qt's are English; Russian's
+    // file gives the plural forms.
+    load(app, QStringLiteral("krivol_") + code, QStringLiteral(":/i18n"));
     if (language != UiLanguage::english)
         load(app, QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (language == UiLanguage::russian) {
+        auto gaps = std::make_unique<RussianQtGaps>();
+        gaps->setParent(&app);
+        QCoreApplication::installTranslator(gaps.release());
+    }
 }
 
 }  // namespace krivol

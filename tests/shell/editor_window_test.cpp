@@ -264,7 +264,7 @@ TEST_F(EditorWindowTest, F5PlaysTheDraftAsLevelOneAndClosingTheGameComesBack) {
     w.play();
     EXPECT_EQ(w.game(), nullptr);
     ASSERT_EQ(boxes_->seen.size(), 1u);
-    EXPECT_EQ(boxes_->seen[0].text, QStringLiteral("Уровень нельзя играть: %1.").arg(russianReason(w.draft().check())));
+    EXPECT_EQ(boxes_->seen[0].text, QStringLiteral("Уровень нельзя играть: %1.").arg(levelReason(w.draft().check())));
     EXPECT_TRUE(boxes_->seen[0].text.contains(QStringLiteral("граница открыта в клетках (1,10)")));
 }
 
@@ -501,7 +501,7 @@ TEST_F(EditorWindowTest, OpeningSaysHowTheGameReadsLossyAndOddSizedPictures) {
         SCOPED_TRACE(c.file);
         const QString path = dir_.filePath(QLatin1String(c.file));
         ASSERT_TRUE(c.picture.save(path));
-        const QStringList notes = russianNotes(readLevelFile(path).check);
+        const QStringList notes = levelNotes(readLevelFile(path).check);
         EXPECT_EQ(notes.size(), c.gameNotes);
         EditorWindow& w = open(path);
         for (const QString& note : notes) EXPECT_TRUE(w.panelText().contains(note.mid(1).toHtmlEscaped())) << w.panelText().toStdString();

@@ -11,6 +11,7 @@
 #include "assets/pictures.h"
 #include "render/tiles.h"
 #include "shell/editor/editor_canvas.h"
+#include "shell/editor/editor_text.h"
 #include "shell/editor/editor_window.h"
 
 namespace krivol {
@@ -70,18 +71,18 @@ QToolBar* toolBar(QMainWindow& window, const QString& title, const QString& name
 
 void buildEditorActions(EditorWindow& w) {
     std::map<Menu, QMenu*> menus;
-    for (const auto& [menu, title] : {std::pair{Menu::file, QStringLiteral("&Файл")}, std::pair{Menu::edit, QStringLiteral("&Правка")},
-                                      std::pair{Menu::kind, QStringLiteral("&Клетка")}, std::pair{Menu::tool, QStringLiteral("&Инструмент")},
-                                      std::pair{Menu::mirror, QStringLiteral("&Зеркало")}, std::pair{Menu::view, QStringLiteral("&Вид")}})
+    for (const auto& [menu, title] : {std::pair{Menu::file, EditorText::tr("&Файл")}, std::pair{Menu::edit, EditorText::tr("&Правка")},
+                                      std::pair{Menu::kind, EditorText::tr("&Клетка")}, std::pair{Menu::tool, EditorText::tr("&Инструмент")},
+                                      std::pair{Menu::mirror, EditorText::tr("&Зеркало")}, std::pair{Menu::view, EditorText::tr("&Вид")}})
         menus[menu] = w.menuBar()->addMenu(title);
 
-    QToolBar* tools = toolBar(w, QStringLiteral("Инструменты"), QStringLiteral("editorTools"), Qt::ToolButtonTextBesideIcon);
+    QToolBar* tools = toolBar(w, EditorText::tr("Инструменты"), QStringLiteral("editorTools"), Qt::ToolButtonTextBesideIcon);
     EditorCanvas& canvas = w.canvas();
     using Kind = std::tuple<QString, QKeySequence, CellKind, QIcon>;
     choices<CellKind>(menus[Menu::kind], tools,
-                      {Kind{QStringLiteral("Стена"), QKeySequence(Qt::Key_1), CellKind::wall, tileIcon(cell::kWall)},
-                       Kind{QStringLiteral("Коридор"), QKeySequence(Qt::Key_2), CellKind::corridor, tileIcon(cell::kDot)},
-                       Kind{QStringLiteral("Пол"), QKeySequence(Qt::Key_3), CellKind::floor, tileIcon(cell::kFloor)}},
+                      {Kind{EditorText::tr("Стена"), QKeySequence(Qt::Key_1), CellKind::wall, tileIcon(cell::kWall)},
+                       Kind{EditorText::tr("Коридор"), QKeySequence(Qt::Key_2), CellKind::corridor, tileIcon(cell::kDot)},
+                       Kind{EditorText::tr("Пол"), QKeySequence(Qt::Key_3), CellKind::floor, tileIcon(cell::kFloor)}},
                       [&canvas](CellKind k) { canvas.setKind(k); }, &w);
     tools->addSeparator();
     using ToolItem = std::tuple<QString, QKeySequence, Tool, QIcon>;
@@ -92,38 +93,38 @@ void buildEditorActions(EditorWindow& w) {
     tools->addSeparator();
     using MirrorItem = std::tuple<QString, QKeySequence, Mirror, QIcon>;
     QActionGroup* mirrors = choices<Mirror>(menus[Menu::mirror], nullptr,
-                                            {MirrorItem{QStringLiteral("Без зеркала"), {}, Mirror::none, {}},
-                                             MirrorItem{QStringLiteral("Слева направо"), {}, Mirror::leftRight, {}},
-                                             MirrorItem{QStringLiteral("Сверху вниз"), {}, Mirror::topBottom, {}},
-                                             MirrorItem{QStringLiteral("В обе стороны"), {}, Mirror::both, {}}},
+                                            {MirrorItem{EditorText::tr("Без зеркала"), {}, Mirror::none, {}},
+                                             MirrorItem{EditorText::tr("Слева направо"), {}, Mirror::leftRight, {}},
+                                             MirrorItem{EditorText::tr("Сверху вниз"), {}, Mirror::topBottom, {}},
+                                             MirrorItem{EditorText::tr("В обе стороны"), {}, Mirror::both, {}}},
                                             [&w](Mirror m) { w.draft().setMirror(m); }, &w);
     menus[Menu::mirror]->addSeparator();
 
     const QUndoStack& history = w.draft().history();
     const std::vector<Command> table = {
-        {Menu::file, QStringLiteral("Новый"), {QKeySequence::New}, [&w] { w.newLevel(); }},
-        {Menu::file, QStringLiteral("Открыть…"), {QKeySequence::Open}, [&w] { w.open(); }},
-        {Menu::file, QStringLiteral("Импорт картинки по порогу…"), {QKeySequence(Qt::CTRL | Qt::Key_I)}, [&w] { w.importPicture(); }},
-        {Menu::file, QStringLiteral("Сохранить"), {QKeySequence(Qt::CTRL | Qt::Key_S)}, [&w] { w.save(); }},
-        {Menu::file, QStringLiteral("Сохранить как…"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, [&w] { w.saveAs(); }},
+        {Menu::file, EditorText::tr("Новый"), {QKeySequence::New}, [&w] { w.newLevel(); }},
+        {Menu::file, EditorText::tr("Открыть…"), {QKeySequence::Open}, [&w] { w.open(); }},
+        {Menu::file, EditorText::tr("Импорт картинки по порогу…"), {QKeySequence(Qt::CTRL | Qt::Key_I)}, [&w] { w.importPicture(); }},
+        {Menu::file, EditorText::tr("Сохранить"), {QKeySequence(Qt::CTRL | Qt::Key_S)}, [&w] { w.save(); }},
+        {Menu::file, EditorText::tr("Сохранить как…"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, [&w] { w.saveAs(); }},
         {Menu::file, {}},
-        {Menu::file, QStringLiteral("Играть"), {QKeySequence(Qt::Key_F5)}, [&w] { w.play(); }, nullptr, 4},
+        {Menu::file, EditorText::tr("Играть"), {QKeySequence(Qt::Key_F5)}, [&w] { w.play(); }, nullptr, 4},
         {Menu::file, {}},
-        {Menu::file, QStringLiteral("Закрыть"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [&w] { w.close(); }},
+        {Menu::file, EditorText::tr("Закрыть"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [&w] { w.close(); }},
         // The history names the step in the text and disables what it cannot do.
-        {Menu::edit, QStringLiteral("Отменить"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, {},
-         history.createUndoAction(&w, QStringLiteral("Отменить:")), 1},
-        {Menu::edit, QStringLiteral("Повторить"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, {},
-         history.createRedoAction(&w, QStringLiteral("Повторить:")), 2},
-        {Menu::edit, QStringLiteral("Случайный лабиринт"), {QKeySequence(Qt::CTRL | Qt::Key_R)}, [&w] { w.randomMaze(); }, nullptr, 3},
-        {Menu::mirror, QStringLiteral("Следующее зеркало"), {QKeySequence(Qt::Key_9)},
+        {Menu::edit, EditorText::tr("Отменить"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, {},
+         history.createUndoAction(&w, EditorText::tr("Отменить:")), 1},
+        {Menu::edit, EditorText::tr("Повторить"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, {},
+         history.createRedoAction(&w, EditorText::tr("Повторить:")), 2},
+        {Menu::edit, EditorText::tr("Случайный лабиринт"), {QKeySequence(Qt::CTRL | Qt::Key_R)}, [&w] { w.randomMaze(); }, nullptr, 3},
+        {Menu::mirror, EditorText::tr("Следующее зеркало"), {QKeySequence(Qt::Key_9)},
          [mirrors] {
              const QList<QAction*> all = mirrors->actions();
              all[(all.indexOf(mirrors->checkedAction()) + 1) % all.size()]->trigger();
          }},
-        {Menu::view, QStringLiteral("Крупнее"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+        {Menu::view, EditorText::tr("Крупнее"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
          [&canvas] { canvas.setZoom(canvas.zoom() + 1); }},
-        {Menu::view, QStringLiteral("Мельче"), {QKeySequence::ZoomOut}, [&canvas] { canvas.setZoom(canvas.zoom() - 1); }},
+        {Menu::view, EditorText::tr("Мельче"), {QKeySequence::ZoomOut}, [&canvas] { canvas.setZoom(canvas.zoom() - 1); }},
     };
     std::map<int, QAction*> onBar;
     for (const Command& c : table) {
@@ -142,12 +143,12 @@ void buildEditorActions(EditorWindow& w) {
     auto* mirrorButton = new QToolButton(tools);
     mirrorButton->setMenu(menus[Menu::mirror]);
     mirrorButton->setPopupMode(QToolButton::InstantPopup);
-    const auto showMirror = [mirrorButton, mirrors] { mirrorButton->setText(QStringLiteral("Зеркало: %1").arg(mirrors->checkedAction()->text())); };
+    const auto showMirror = [mirrorButton, mirrors] { mirrorButton->setText(EditorText::tr("Зеркало: %1").arg(mirrors->checkedAction()->text())); };
     QObject::connect(mirrors, &QActionGroup::triggered, mirrorButton, showMirror);
     showMirror();
     tools->addWidget(mirrorButton);
     w.addToolBarBreak();
-    QToolBar* actions = toolBar(w, QStringLiteral("Действия"), QStringLiteral("editorActions"), Qt::ToolButtonTextOnly);
+    QToolBar* actions = toolBar(w, EditorText::tr("Действия"), QStringLiteral("editorActions"), Qt::ToolButtonTextOnly);
     for (const auto& [place, action] : onBar) actions->addAction(action);
     for (QToolButton* button : w.findChildren<QToolButton*>()) button->setFocusPolicy(Qt::NoFocus);
 }

@@ -5,6 +5,7 @@
 
 #include "files/file_beside.h"
 #include "render/level_preview.h"
+#include "shell/editor/editor_text.h"
 #include "shell/level_messages.h"
 #include "state/level_pixels.h"
 #include "state/level_write.h"
@@ -23,7 +24,7 @@ OpenedLevel openLevel(const QString& path) {
     const LevelReading reading = readLevelFile(path);
     OpenedLevel opened;
     if (!reading.picture.ok()) {
-        opened.error = QStringLiteral("%1: %2").arg(path, russianReason(reading));
+        opened.error = QStringLiteral("%1: %2").arg(path, levelReason(reading));
         return opened;
     }
     opened.ok = true;
@@ -31,13 +32,13 @@ OpenedLevel openLevel(const QString& path) {
     const QSize size = reading.picture.image.size();
     QStringList notes;
     if (largerThanField(size))
-        notes << QStringLiteral("Картинка %1 × %2 точек: игра читает только её левые верхние 50 × 50 точек, "
+        notes << EditorText::tr("Картинка %1 × %2 точек: игра читает только её левые верхние 50 × 50 точек, "
                                 "их и показывает редактор.")
                      .arg(size.width())
                      .arg(size.height());
-    for (const QString& note : russianNotes(reading.check)) notes << sentence(note);
+    for (const QString& note : levelNotes(reading.check)) notes << sentence(note);
     if (reading.check.near.black + reading.check.near.white > 0)
-        notes << QStringLiteral("Импорт по порогу (Ctrl+I) сделает их стеной и коридором.");
+        notes << EditorText::tr("Импорт по порогу (Ctrl+I) сделает их стеной и коридором.");
     opened.note = notes.join(QLatin1Char(' '));
     opened.savesInPlace = size == QSize(kGridMax, kGridMax) && QFileInfo(path).suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0;
     return opened;
@@ -47,7 +48,7 @@ OpenedLevel importLevel(const QString& path) {
     const LevelPicture picture = loadLevelPicture(path);
     OpenedLevel opened;
     if (!picture.ok()) {
-        opened.error = QStringLiteral("%1: %2").arg(path, russianReason(picture));
+        opened.error = QStringLiteral("%1: %2").arg(path, levelReason(picture));
         return opened;
     }
     QImage image = picture.image;
@@ -61,11 +62,11 @@ OpenedLevel importLevel(const QString& path) {
             opened.grid.set(x, y, isNearBlack(c) ? cell::kWall : isNearWhite(c) ? cell::kDot : cell::kFloor);
         }
     opened.ok = true;
-    opened.note = QStringLiteral("Импорт по порогу из %1: почти чёрное — стена, почти белое — коридор, остальное — пол.")
+    opened.note = EditorText::tr("Импорт по порогу из %1: почти чёрное — стена, почти белое — коридор, остальное — пол.")
                       .arg(QFileInfo(path).fileName());
-    if (scaled) opened.note += QStringLiteral(" Картинка %1 × %2 точек уменьшена до 50 × 50.").arg(size.width()).arg(size.height());
+    if (scaled) opened.note += EditorText::tr(" Картинка %1 × %2 точек уменьшена до 50 × 50.").arg(size.width()).arg(size.height());
     else if (size != QSize(kGridMax, kGridMax))
-        opened.note += QStringLiteral(" Картинка %1 × %2 точек меньше 50 × 50: клетки за её краем — стена, как их читает игра.")
+        opened.note += EditorText::tr(" Картинка %1 × %2 точек меньше 50 × 50: клетки за её краем — стена, как их читает игра.")
                            .arg(size.width())
                            .arg(size.height());
     return opened;
@@ -74,7 +75,7 @@ OpenedLevel importLevel(const QString& path) {
 QString saveLevel(const QString& path, const Field& grid) {
     const FileProblem problem = writeFileAtomically(path, levelBmpBytes(grid));
     if (!problem) return {};
-    return QStringLiteral("%1: %2").arg(path, russianFileReason(problem, FileUse::write));
+    return QStringLiteral("%1: %2").arg(path, fileReason(problem, FileUse::write));
 }
 
 }  // namespace krivol

@@ -8,6 +8,7 @@
 
 #include "shell/editor/editor_canvas.h"
 #include "shell/editor/editor_status.h"
+#include "shell/editor/editor_text.h"
 
 namespace krivol {
 
@@ -31,17 +32,17 @@ EditorPanel::EditorPanel(const LevelDraft& draft, EditorCanvas& canvas, QWidget*
         column->addWidget(label);
         return label;
     };
-    heading(QStringLiteral("Проверка уровня"));
+    heading(EditorText::tr("Проверка уровня"));
     check_ = wrapped(QStringLiteral("checkText"));
     cursor_ = wrapped(QStringLiteral("cursorText"));
-    heading(QStringLiteral("Случайный лабиринт"));
+    heading(EditorText::tr("Случайный лабиринт"));
     auto* seedRow = new QHBoxLayout;
-    seedRow->addWidget(new QLabel(QStringLiteral("Зерно:"), this));
+    seedRow->addWidget(new QLabel(EditorText::tr("Зерно:"), this));
     seedEdit_ = new QLineEdit(this);
     seedEdit_->setObjectName(QStringLiteral("seedEdit"));
-    seedEdit_->setPlaceholderText(QStringLiteral("число"));
+    seedEdit_->setPlaceholderText(EditorText::tr("число"));
     seedRow->addWidget(seedEdit_);
-    auto* make = new QPushButton(QStringLiteral("Создать"), this);
+    auto* make = new QPushButton(EditorText::tr("Создать"), this);
     make->setFocusPolicy(Qt::NoFocus);
     seedRow->addWidget(make);
     column->addLayout(seedRow);
@@ -51,7 +52,7 @@ EditorPanel::EditorPanel(const LevelDraft& draft, EditorCanvas& canvas, QWidget*
         if (ok && seed <= 0xFFFFFFFFull) {
             if (seedChosen) seedChosen(static_cast<std::uint32_t>(seed));
         } else if (warn) {
-            warn(QStringLiteral("Случайный лабиринт"), QStringLiteral("Зерно — целое число от 0 до 4294967295."));
+            warn(EditorText::tr("Случайный лабиринт"), EditorText::tr("Зерно — целое число от 0 до 4294967295."));
         }
         canvas_.setFocus();
     };
@@ -60,7 +61,7 @@ EditorPanel::EditorPanel(const LevelDraft& draft, EditorCanvas& canvas, QWidget*
     note_ = wrapped(QStringLiteral("noteText"));
     column->addStretch(1);
     auto* keys = wrapped(QStringLiteral("keysText"));
-    keys->setText(QStringLiteral(
+    keys->setText(EditorText::tr(
         "<small>Левая кнопка мыши — выбранная клетка, правая — пустой пол. Стрелки — курсор, "
         "Shift+стрелки — рисовать, Пробел — инструмент на курсоре (линия и прямоугольник: "
         "два нажатия, Esc — отмена). 1, 2, 3 — стена, коридор, пол; 4–8 — инструменты; "

@@ -3,10 +3,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "shell/editor/editor_text.h"
+
 namespace krivol {
 
 Choice ask(QWidget& parent, const Question& q) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Редактор уровней Krivol"), q.text, QMessageBox::NoButton,
+    QMessageBox box(QMessageBox::Question, EditorText::tr("Редактор уровней Krivol"), q.text, QMessageBox::NoButton,
                     &parent);
     box.setObjectName(QLatin1String(q.name));
     if (!q.detail.isEmpty()) box.setInformativeText(q.detail);

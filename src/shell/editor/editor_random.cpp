@@ -5,6 +5,7 @@
 #include "mazegen/maze_command.h"
 #include "mazegen/maze_generator.h"
 #include "shell/editor/editor_panel.h"
+#include "shell/editor/editor_text.h"
 #include "shell/editor/editor_window.h"
 
 namespace krivol {
@@ -12,12 +13,12 @@ namespace krivol {
 namespace {
 
 // In the order of kMazeStyles.
-const char* const kStyleNames[] = {"залы со столбами", "классический лабиринт", "длинные галереи",
-                                   "один из трёх, по зерну"};
+const char* const kStyleNames[] = {QT_TRANSLATE_NOOP("Editor", "залы со столбами"),
+                                   QT_TRANSLATE_NOOP("Editor", "классический лабиринт"),
+                                   QT_TRANSLATE_NOOP("Editor", "длинные галереи"),
+                                   QT_TRANSLATE_NOOP("Editor", "один из трёх, по зерну")};
 
-QString styleName(MazeStyle style) {
-    return QString::fromUtf8(kStyleNames[static_cast<size_t>(style)]);
-}
+QString styleName(MazeStyle style) { return EditorText::tr(kStyleNames[static_cast<size_t>(style)]); }
 
 }  // namespace
 
@@ -25,7 +26,7 @@ void EditorWindow::randomMaze() {
     QStringList names;
     for (MazeStyle style : kMazeStyles) names << styleName(style);
     bool ok = false;
-    const QString chosen = QInputDialog::getItem(this, QStringLiteral("Случайный лабиринт"), QStringLiteral("Стиль:"),
+    const QString chosen = QInputDialog::getItem(this, EditorText::tr("Случайный лабиринт"), EditorText::tr("Стиль:"),
                                                  names, static_cast<int>(mazeStyle_), false, &ok);
     if (!ok) return;
     mazeStyle_ = kMazeStyles[static_cast<size_t>(names.indexOf(chosen))];
@@ -35,13 +36,13 @@ void EditorWindow::randomMaze() {
 void EditorWindow::randomMaze(std::uint32_t seed) {
     const MazeOptions options{kStyleLoops, draft_.mirror(), mazeStyle_};
     Rnd rnd(seed);
-    draft_.replace(generateMaze(rnd, options), QStringLiteral("случайный лабиринт"));
+    draft_.replace(generateMaze(rnd, options), EditorText::tr("случайный лабиринт"));
     panel_->showSeed(seed);
     // The same maze again, here or from the headless tool.
-    panel_->showNote(QStringLiteral("Случайный лабиринт «%1», зерно %2. Тот же лабиринт: %3")
+    panel_->showNote(EditorText::tr("Случайный лабиринт «%1», зерно %2. Тот же лабиринт: %3")
                          .arg(styleName(mazeStyle_))
                          .arg(seed)
-                         .arg(generateCommandLine(seed, options, QStringLiteral("УРОВЕНЬ.BMP"))));
+                         .arg(generateCommandLine(seed, options, EditorText::tr("УРОВЕНЬ.BMP"))));
 }
 
 }  // namespace krivol

@@ -7,6 +7,7 @@
 
 #include "files/local_path.h"
 #include "shell/editor/editor_question.h"
+#include "shell/editor/editor_text.h"
 #include "shell/level_messages.h"
 
 namespace krivol {
@@ -17,11 +18,11 @@ namespace {
 constexpr int kCopyDelayMs = 1500;
 
 QString damageText(const SkippedCopy& s) {
-    if (s.problem) return russianFileReason(s.problem);
+    if (s.problem) return fileReason(s.problem);
     switch (s.damage) {
-    case CopyDamage::foreign: return QStringLiteral("это не копия уровня");
-    case CopyDamage::cut: return QStringLiteral("файл обрывается");
-    case CopyDamage::badLine: return QStringLiteral("испорчена строка %1").arg(s.line);
+    case CopyDamage::foreign: return EditorText::tr("это не копия уровня");
+    case CopyDamage::cut: return EditorText::tr("файл обрывается");
+    case CopyDamage::badLine: return EditorText::tr("испорчена строка %1").arg(s.line);
     case CopyDamage::none: break;
     }
     return {};
@@ -30,7 +31,7 @@ QString damageText(const SkippedCopy& s) {
 QString timeText(const QDateTime& time) { return time.toLocalTime().toString(QStringLiteral("dd.MM.yyyy hh:mm")); }
 
 QString levelName(const QString& file) {
-    return file.isEmpty() ? QStringLiteral("Новый уровень") : QFileInfo(file).fileName();
+    return file.isEmpty() ? EditorText::tr("Новый уровень") : QFileInfo(file).fileName();
 }
 
 }  // namespace
@@ -68,8 +69,8 @@ void EditorRecovery::writeRecoveryNow() {
     const FileProblem problem = slot_.write(copy);
     if (!problem || failureNoted_) return;
     failureNoted_ = true;  // once: the drawing goes on without a copy
-    hooks_.note(QStringLiteral("Копия для восстановления не записывается в %1: %2. Сохраняйте уровень сами.")
-                    .arg(folder_, russianFileReason(problem)));
+    hooks_.note(EditorText::tr("Копия для восстановления не записывается в %1: %2. Сохраняйте уровень сами.")
+                    .arg(folder_, fileReason(problem, FileUse::write)));
 }
 
 void EditorRecovery::forget() {
@@ -86,7 +87,7 @@ void EditorRecovery::offerLeftCopies() {
         if (answer == Answer::restore) {
             hooks_.restore(left.copy);
             writeRecoveryNow();  // this editor's own copy first, then the old one goes
-            note = QStringLiteral("Уровень восстановлен из копии от %1 и ещё не сохранён. %2")
+            note = EditorText::tr("Уровень восстановлен из копии от %1 и ещё не сохранён. %2")
                        .arg(timeText(left.copy.written), note);
         }
         removeFound(left);
@@ -99,17 +100,17 @@ QString EditorRecovery::skippedNote(const std::vector<SkippedCopy>& skipped) con
     if (skipped.empty()) return {};
     QStringList names;
     for (const SkippedCopy& s : skipped) names << QStringLiteral("%1 (%2)").arg(QFileInfo(s.path).fileName(), damageText(s));
-    return QStringLiteral("В папке копий %1 пропущены файлы: %2.").arg(folder_, names.join(QStringLiteral(", ")));
+    return EditorText::tr("В папке копий %1 пропущены файлы: %2.").arg(folder_, names.join(QStringLiteral(", ")));
 }
 
 EditorRecovery::Answer EditorRecovery::ask(const FoundCopy& found) {
     const Question q{"recoveryBox",
-                     QStringLiteral("Редактор закрылся, не сохранив уровень «%1». Осталась его копия от %2. "
+                     EditorText::tr("Редактор закрылся, не сохранив уровень «%1». Осталась его копия от %2. "
                                     "Восстановить её?")
                          .arg(levelName(found.copy.file), timeText(found.copy.written)),
-                     QStringLiteral("Восстанавливается рисунок, но не история правок: "
+                     EditorText::tr("Восстанавливается рисунок, но не история правок: "
                                     "отменить прежние шаги будет нельзя."),
-                     QStringLiteral("Восстановить"), QStringLiteral("Удалить копию"), QStringLiteral("Оставить на потом")};
+                     EditorText::tr("Восстановить"), EditorText::tr("Удалить копию"), EditorText::tr("Оставить на потом")};
     switch (krivol::ask(window_, q)) {
     case Choice::goOn: return Answer::restore;
     case Choice::destroy: return Answer::discard;

@@ -18,6 +18,7 @@
 #include "shell/editor/editor_panel.h"
 #include "shell/editor/editor_question.h"
 #include "shell/editor/editor_recovery.h"
+#include "shell/editor/editor_text.h"
 #include "shell/form1.h"
 #include "shell/level_messages.h"
 #include "state/level.h"
@@ -28,7 +29,7 @@ namespace krivol {
 namespace {
 
 QString levelFilter() {
-    return QStringLiteral("Уровни BMP (*.bmp *.BMP);;Картинки (*.bmp *.BMP *.png *.PNG *.gif *.jpg *.jpeg *.JPG);;Все файлы (*)");
+    return EditorText::tr("Уровни BMP (*.bmp *.BMP);;Картинки (*.bmp *.BMP *.png *.PNG *.gif *.jpg *.jpeg *.JPG);;Все файлы (*)");
 }
 
 QString withBmpSuffix(const QString& path) {
@@ -80,7 +81,7 @@ EditorWindow::EditorWindow(const DataFolders& folders, const QString& file, std:
         [this](const RecoveryCopy& copy) {
             file_ = copy.file;
             savesInPlace_ = copy.savesInPlace;
-            draft_.replace(copy.grid, QStringLiteral("Восстановление"));
+            draft_.replace(copy.grid, EditorText::tr("Восстановление"));
         }});
 }
 
@@ -89,8 +90,8 @@ EditorWindow::~EditorWindow() = default;
 QString EditorWindow::panelText() const { return panel_->text(); }
 
 void EditorWindow::updateTitle() {
-    const QString name = file_.isEmpty() ? QStringLiteral("Новый уровень") : QFileInfo(file_).fileName();
-    setWindowTitle(QStringLiteral("%1[*] — Редактор уровней Krivol").arg(name));
+    const QString name = file_.isEmpty() ? EditorText::tr("Новый уровень") : QFileInfo(file_).fileName();
+    setWindowTitle(EditorText::tr("%1[*] — Редактор уровней Krivol").arg(name));
     setWindowModified(draft_.modified());
 }
 
@@ -106,7 +107,7 @@ bool EditorWindow::openFile(const QString& path) {
     draft_.endStroke();
     const OpenedLevel opened = openLevel(path);
     if (!opened.ok) {
-        warn(QStringLiteral("Уровень не открыт"), QStringLiteral("Уровень не открыт.\n\n%1").arg(opened.error));
+        warn(EditorText::tr("Уровень не открыт"), EditorText::tr("Уровень не открыт.\n\n%1").arg(opened.error));
         return false;
     }
     file_ = path;
@@ -119,14 +120,14 @@ bool EditorWindow::openFile(const QString& path) {
 bool EditorWindow::saveTo(const QString& path) {
     draft_.endStroke();
     if (const QString error = saveLevel(path, draft_.grid()); !error.isEmpty()) {
-        warn(QStringLiteral("Уровень не сохранён"),
-                QStringLiteral("Уровень не сохранён, изменения остаются в редакторе.\n\n%1").arg(error));
+        warn(EditorText::tr("Уровень не сохранён"),
+                EditorText::tr("Уровень не сохранён, изменения остаются в редакторе.\n\n%1").arg(error));
         return false;
     }
     file_ = path;
     savesInPlace_ = true;
     draft_.markSaved();
-    panel_->showNote(QStringLiteral("Сохранено: %1").arg(path));
+    panel_->showNote(EditorText::tr("Сохранено: %1").arg(path));
     return true;
 }
 
@@ -139,13 +140,13 @@ bool EditorWindow::saveAs() {
     draft_.endStroke();
     const QString suggested = file_.isEmpty() ? QStringLiteral("KRIVOL01.BMP") : QFileInfo(file_).completeBaseName() + QStringLiteral(".BMP");
     const QString folder = file_.isEmpty() ? QString() : QFileInfo(file_).absolutePath() + QLatin1Char('/');
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить уровень"), folder + suggested, levelFilter());
+    const QString path = QFileDialog::getSaveFileName(this, EditorText::tr("Сохранить уровень"), folder + suggested, levelFilter());
     return !path.isEmpty() && saveTo(withBmpSuffix(path));
 }
 
 void EditorWindow::importPicture() {
     draft_.endStroke();
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Импорт картинки по порогу"), QString(), levelFilter());
+    const QString path = QFileDialog::getOpenFileName(this, EditorText::tr("Импорт картинки по порогу"), QString(), levelFilter());
     if (!path.isEmpty()) importFile(path);
 }
 
@@ -153,10 +154,10 @@ void EditorWindow::importPicture() {
 bool EditorWindow::importFile(const QString& path) {
     const OpenedLevel imported = importLevel(path);
     if (!imported.ok) {
-        warn(QStringLiteral("Картинка не импортирована"), imported.error);
+        warn(EditorText::tr("Картинка не импортирована"), imported.error);
         return false;
     }
-    draft_.replace(imported.grid, QStringLiteral("импорт"));
+    draft_.replace(imported.grid, EditorText::tr("импорт"));
     panel_->showNote(imported.note);
     return true;
 }
@@ -172,15 +173,15 @@ void EditorWindow::newLevel() {
 void EditorWindow::open() {
     if (!maySetAside()) return;
     const QString folder = file_.isEmpty() ? QString() : QFileInfo(file_).absolutePath();
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Открыть уровень"), folder, levelFilter());
+    const QString path = QFileDialog::getOpenFileName(this, EditorText::tr("Открыть уровень"), folder, levelFilter());
     if (!path.isEmpty()) openFile(path);
 }
 
 bool EditorWindow::maySetAside() {
     draft_.endStroke();
     if (!draft_.modified()) return true;
-    const Question q{"unsavedBox", QStringLiteral("В уровне есть несохранённые изменения. Сохранить их?"), {},
-                     QStringLiteral("Сохранить"), QStringLiteral("Не сохранять"), QStringLiteral("Вернуться")};
+    const Question q{"unsavedBox", EditorText::tr("В уровне есть несохранённые изменения. Сохранить их?"), {},
+                     EditorText::tr("Сохранить"), EditorText::tr("Не сохранять"), EditorText::tr("Вернуться")};
     switch (ask(*this, q)) {
     case Choice::goOn: return save();
     case Choice::destroy:
@@ -219,17 +220,17 @@ void EditorWindow::play() {
         return;
     }
     if (!draft_.check().playable()) {
-        warn(QStringLiteral("Уровень нельзя играть"), QStringLiteral("Уровень нельзя играть: %1.").arg(russianReason(draft_.check())));
+        warn(EditorText::tr("Уровень нельзя играть"), EditorText::tr("Уровень нельзя играть: %1.").arg(levelReason(draft_.check())));
         return;
     }
     // The game finds the draft as its level 1, the way it finds a player's own levels.
     playFolder_ = std::make_unique<QTemporaryDir>();
     const QString path = playFolder_->path() + QLatin1Char('/') + levelFileName(1);
     DataFolders folders = folders_;
-    QString error = playFolder_->isValid() ? saveLevel(path, draft_.grid()) : QStringLiteral("нет временной папки");
+    QString error = playFolder_->isValid() ? saveLevel(path, draft_.grid()) : EditorText::tr("нет временной папки");
     if (error.isEmpty()) error = folders.preferLevelsFrom(playFolder_->path());
     if (!error.isEmpty()) {
-        warn(QStringLiteral("Игра не начата"), error);
+        warn(EditorText::tr("Игра не начата"), error);
         return;
     }
     game_ = std::make_unique<Form1>(folders, seed_.value_or(timeOfDaySeed(QTime::currentTime())));

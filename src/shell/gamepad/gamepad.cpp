@@ -1,6 +1,7 @@
 #include "shell/gamepad/gamepad.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -152,8 +153,8 @@ void Gamepad::announce(const PadEvent& event) {
         });
     }
     const QString name = event.name.isEmpty() ? QStringLiteral("?") : event.name;
-    const QString text = event.kind == PadEvent::Kind::added ? QStringLiteral("Геймпад: %1").arg(name)
-                                                             : QStringLiteral("Геймпад отключён: %1").arg(name);
+    const QString text = event.kind == PadEvent::Kind::added ? QCoreApplication::translate("Gamepad", "Геймпад: %1").arg(name)
+                                                             : QCoreApplication::translate("Gamepad", "Геймпад отключён: %1").arg(name);
     line_->setToolTip(text);
     line_->setText(line_->fontMetrics().elidedText(text, Qt::ElideRight, line_->width()));
     status->hide();

@@ -1,5 +1,7 @@
 #include "shell/gamepad/pad_map.h"
 
+#include <QCoreApplication>
+
 #include "round/keys.h"
 
 namespace krivol {
@@ -35,7 +37,7 @@ QString said(const PadAction& a) {
         return QStringLiteral("\"1\" (shoot)");
     }
     case K::levelStep: return a.code < 0 ? QStringLiteral("level above") : QStringLiteral("level below");
-    case K::start: return QStringLiteral("Старт");
+    case K::start: return QCoreApplication::translate("Form1", "Старт");  // the button, by its label
     case K::closeBox: return QStringLiteral("OK");
     }
     return {};
