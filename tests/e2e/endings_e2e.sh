@@ -175,13 +175,14 @@ done
 # and a signal ends that too.
 printf 'krivol-replay 1\nseed 5\nbogus line\n' >"$work/broken.krivol-replay"
 xvfb_start "$work/xvfb.log" || fail "no X server"
-QT_QPA_PLATFORM=xcb "$bin_dir/krivol" --replay "$work/broken.krivol-replay" >"$work/krivol.log" 2>&1 &
+LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
+    QT_QPA_PLATFORM=xcb "$bin_dir/krivol" --replay "$work/broken.krivol-replay" >"$work/krivol.log" 2>&1 &
 game_pid=$!
 xvfb_window '^krivol$' "$game_pid" >/dev/null || fail "no box for the broken recording"
 end TERM
 printf '%-8s %-8s %-6s %-8s %s\n' TERM replay-box "$STATUS" "$TOOK" "-"
 if [ "$STATUS" != 0 ] || { [ "${KRIVOL_ENDINGS_LIMITS:-1}" != 0 ] && [ "$TOOK" -gt $((1000 * slow)) ]; }; then
-    echo "FAIL: TERM replay-box: status $STATUS after $TOOK ms"
+    echo "FAIL: TERM replay-box: status $STATUS after $TOOK ms (log: $(grep -v 'XDG_RUNTIME_DIR\|PulseAudio' "$work/krivol.log" | head -20))"
     failures=$((failures + 1))
 fi
 [ "$failures" = 0 ] || exit 1
