@@ -171,6 +171,26 @@ const Damage kDamage[] = {
      1, "round 1 differs from the recording", 1},
 };
 
+// The window names the line of a damage in its own words, so the reader must say which.
+TEST(ReplayReader, AnErrorNamesItsLine) {
+    const std::pair<const char*, qint64> cases[] = {
+        {"", 0},
+        {"krivol-replay 99\n", 1},
+        {"hello\n", 1},
+        {"krivol-replay 1\n", 0},  // no seed line: the whole file
+        {"krivol-replay 1\nseed 5\nbogus line\n", 3},
+        {"krivol-replay 1\nseed 5\n# a note\nkey 1 0 down 37\n", 4},
+    };
+    for (const auto& [text, line] : cases) {
+        QByteArray bytes(text);
+        QBuffer device(&bytes);
+        device.open(QIODevice::ReadOnly);
+        const ReplayReading read = readReplay(device);
+        EXPECT_FALSE(read.error.isEmpty()) << text;
+        EXPECT_EQ(read.errorLine, line) << text << read.error.toStdString();
+    }
+}
+
 TEST_F(Replay, DamageIsOneClearLineNeverACrashOrASilentWrongReplay) {
     QDir().mkpath(dir.filePath(QStringLiteral("changed")));
     LevelGrid::openRoom().walls(10, 10, 12, 12).save(dir.filePath(QStringLiteral("changed/KRIVOL01.BMP")));
