@@ -17,11 +17,7 @@ xvfb_need_tools import || exit 77
 
 work=$(mktemp -d) game_pid=
 export XDG_STATE_HOME=$work/state  # the editor's recovery copies: never the real home
-cleanup() {
-    if [ -n "${KRIVOL_E2E_SHOTS:-}" ]; then mkdir -p "$KRIVOL_E2E_SHOTS" && cp "$work"/*.png "$KRIVOL_E2E_SHOTS"/ 2>/dev/null; fi
-    xvfb_cleanup
-}
-trap cleanup EXIT
+trap xvfb_cleanup_keeping_shots EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 shot() { xvfb_shot "$work/$1.ppm" && convert "$work/$1.ppm" "$work/$1.png"; }
 

@@ -15,11 +15,7 @@ xvfb_need_tools import || exit 77
 [ -x "$bin_dir/krivol" ] || { echo "FAIL: no krivol in $bin_dir"; exit 1; }
 
 work=$(mktemp -d) game_pid=
-cleanup() {
-    if [ -n "${KRIVOL_E2E_SHOTS:-}" ]; then mkdir -p "$KRIVOL_E2E_SHOTS" && cp "$work"/*.png "$KRIVOL_E2E_SHOTS"/ 2>/dev/null; fi
-    xvfb_cleanup
-}
-trap cleanup EXIT
+trap xvfb_cleanup_keeping_shots EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 shot() { xvfb_shot "$work/$1.ppm" && convert "$work/$1.ppm" "$work/$1.png"; }
 export XDG_STATE_HOME=$work/state

@@ -19,9 +19,8 @@ xvfb_need_tools import || exit 77
 
 work=$(mktemp -d) game_pid=
 cleanup() {
-    if [ -n "${KRIVOL_E2E_SHOTS:-}" ]; then mkdir -p "$KRIVOL_E2E_SHOTS" && cp "$work"/*.ppm "$KRIVOL_E2E_SHOTS"/ 2>/dev/null; fi
     exec 9>&- 2>/dev/null
-    xvfb_cleanup
+    xvfb_cleanup_keeping_shots
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; [ -f "$work/krivol.log" ] && sed 's/^/  krivol: /' "$work/krivol.log"; exit 1; }

@@ -6,6 +6,7 @@
 #   xvfb_need_tools import || exit 77     # Xvfb, xdotool, python3 and the extra tools
 #   work=$(mktemp -d) game_pid=
 #   trap xvfb_cleanup EXIT                # or call it from your own trap
+#   trap xvfb_cleanup_keeping_shots EXIT  # the same, keeping $work's screenshots in $KRIVOL_E2E_SHOTS
 #   xvfb_start "$work/xvfb.log" || exit 1 # picks a free display, exports DISPLAY
 #   win=$(xvfb_window '^Krivol v2\.32$' "$game_pid") || exit 1
 #   box=$(xvfb_find '^krivol$')           # the same, but only if it is there now
@@ -66,6 +67,15 @@ xvfb_cleanup() {
     [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null
     xvfb_stop
     [ -z "${work:-}" ] || rm -rf "$work"
+}
+
+# xvfb_cleanup, keeping the script's screenshots ($work/*.ppm and *.png) in
+# $KRIVOL_E2E_SHOTS when it is set.
+xvfb_cleanup_keeping_shots() {
+    if [ -n "${KRIVOL_E2E_SHOTS:-}" ] && [ -n "${work:-}" ]; then
+        mkdir -p "$KRIVOL_E2E_SHOTS" && cp "$work"/*.ppm "$work"/*.png "$KRIVOL_E2E_SHOTS"/ 2>/dev/null
+    fi
+    xvfb_cleanup
 }
 
 # Runs the command every 0.1 s until it succeeds; fails after the timeout.
